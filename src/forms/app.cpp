@@ -1,0 +1,104 @@
+#include "app.h"
+
+#include "form.h"
+#include "version.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QStringList>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace forms {
+
+namespace {
+
+std::function<void()> &endHandler()
+{
+    static std::function<void()> handler;
+    return handler;
+}
+
+// Until the platform is up, Qt's own messages are held back: without a display Qt would print
+// several lines and abort, where one plain line of ours says it better.
+QtMessageHandler previousHandler = nullptr;
+QStringList heldMessages;
+
+void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        heldMessages << text;
+        return;
+    }
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && platform != "xcb")
+        std::fprintf(stderr, "varelux: cannot start: the display platform \"%s\" is not available\n",
+                     platform.constData());
+    else if (display.isEmpty())
+        std::fprintf(stderr, "varelux: cannot start: no display is available (DISPLAY is not set)\n");
+    else
+        std::fprintf(stderr, "varelux: cannot start: cannot connect to the display \"%s\"\n",
+                     display.constData());
+    Q_UNUSED(context);
+    std::_Exit(2);
+}
+
+} // namespace
+
+QString App::title()
+{
+    return QStringLiteral(VARELUX_TITLE);
+}
+
+int App::major()
+{
+    return VARELUX_VERSION_MAJOR;
+}
+
+int App::minor()
+{
+    return VARELUX_VERSION_MINOR;
+}
+
+int App::revision()
+{
+    return VARELUX_VERSION_PATCH;
+}
+
+void App::end()
+{
+    Form::destroyAll();
+    if (endHandler())
+        endHandler()();
+    else
+        QCoreApplication::exit(0);
+}
+
+void App::setEndHandler(std::function<void()> handler)
+{
+    endHandler() = std::move(handler);
+}
+
+int App::run(int &argc, char **argv, const std::function<void()> &start)
+{
+    previousHandler = qInstallMessageHandler(startupMessageHandler);
+    QApplication application(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    for (const QString &message : std::as_const(heldMessages))
+        qWarning("%s", qUtf8Printable(message));
+    heldMessages.clear();
+
+    QApplication::setApplicationName(title());
+    QApplication::setApplicationVersion(QStringLiteral(VARELUX_VERSION));
+    // Only closing the chart window ends the program, and it does so explicitly.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    start();
+    const int status = QApplication::exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}
+
+} // namespace forms

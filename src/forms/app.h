@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace forms {
+
+// The application object: the program's identity, and ending the program.
+class App {
+public:
+    static QString title();
+    static int major();
+    static int minor();
+    static int revision();
+
+    // Ends the program at once: every window is destroyed without running any handler of its
+    // own, then the program exits with status 0.
+    static void end();
+
+    // What end() does once the windows are gone; tests watch it instead of exiting.
+    static void setEndHandler(std::function<void()> handler);
+
+    // Brings up the windowing platform, runs `start`, then the event loop until end().
+    // Without a usable display it prints one line and returns a non-zero status.
+    static int run(int &argc, char **argv, const std::function<void()> &start);
+};
+
+} // namespace forms

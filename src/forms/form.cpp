@@ -1,0 +1,246 @@
+#include "form.h"
+
+#include "label.h"
+#include "menuitem.h"
+#include "taskbar.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QIcon>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <algorithm>
+#include <vector>
+
+namespace forms {
+
+namespace {
+
+std::vector<Form *> &liveForms()
+{
+    static std::vector<Form *> forms;
+    return forms;
+}
+
+Qt::WindowFlags flagsFor(const FormDesign &design)
+{
+    Qt::WindowFlags flags = design.border == WindowBorder::FixedDialog ? Qt::Dialog : Qt::Window;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+             Qt::WindowCloseButtonHint;
+    if (design.minButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (design.maxButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    return flags;
+}
+
+// The part of a window below its menu bar; a click that no control keeps lands here.
+class ClientArea : public QWidget {
+public:
+    ClientArea(QWidget *parent, std::function<void()> onClick)
+        : QWidget(parent), m_onClick(std::move(onClick))
+    {
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        m_pressed = event->button() == Qt::LeftButton;
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                           rect().contains(event->position().toPoint());
+        m_pressed = false;
+        if (click)
+            m_onClick();
+    }
+
+private:
+    std::function<void()> m_onClick;
+    bool m_pressed = false;
+};
+
+} // namespace
+
+class FormWindow : public QWidget {
+public:
+    FormWindow(Form &form, Qt::WindowFlags flags) : QWidget(nullptr, flags), m_form(form) {}
+
+protected:
+    void closeEvent(QCloseEvent *event) override { event->setAccepted(m_form.unload()); }
+
+private:
+    Form &m_form;
+};
+
+Form::Form(const FormDesign &design) : m_design(design)
+{
+    liveForms().push_back(this);
+    m_window = new FormWindow(*this, flagsFor(design));
+    m_window->setWindowTitle(design.caption);
+    if (design.icon)
+        m_window->setWindowIcon(QIcon(QString::fromLatin1(design.icon)));
+    m_window->setFont(resolveFont(FontSpec{}));
+
+    auto *layout = new QVBoxLayout(m_window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_client = new ClientArea(m_window, [this] {
+        if (!m_gone)
+            Form_Click();
+    });
+    m_client->setObjectName(QStringLiteral("client"));
+    layout->addWidget(m_client);
+
+    if (design.border != WindowBorder::Sizable) {
+        m_client->setFixedSize(designedClientSize());
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
+}
+
+QSize Form::designedClientSize() const
+{
+    return {twipsToPixels(m_design.clientWidth), twipsToPixels(m_design.clientHeight)};
+}
+
+Form::~Form()
+{
+    forget();
+    delete m_window;
+}
+
+void Form::runLoad()
+{
+    Form_Load();
+}
+
+void Form::forget()
+{
+    if (m_slot && *m_slot == this)
+        *m_slot = nullptr;
+    m_slot = nullptr;
+    auto &forms = liveForms();
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+}
+
+MenuItem &Form::addMenu(const QString &caption)
+{
+    if (!m_menuBar) {
+        m_menuBar = new QMenuBar(m_window);
+        m_window->layout()->setMenuBar(m_menuBar);
+    }
+    QMenu *menu = m_menuBar->addMenu(caption);
+    return *new MenuItem(menu->menuAction(), menu, this);
+}
+
+void Form::placeAtStart()
+{
+    if (m_placed)
+        return;
+    m_placed = true;
+    if (m_design.border == WindowBorder::Sizable) {
+        const int menuHeight = m_menuBar ? m_menuBar->sizeHint().height() : 0;
+        m_window->resize(designedClientSize() + QSize(0, menuHeight));
+    }
+    m_window->layout()->activate();
+    QScreen *screen = m_window->screen();
+    switch (m_design.startPosition) {
+    case StartPosition::Default:
+        break;
+    case StartPosition::CenterScreen:
+        m_window->move(screen->geometry().center() - m_window->rect().center());
+        break;
+    case StartPosition::Manual:
+        m_window->move(screen->geometry().topLeft() +
+                       QPoint(twipsToPixels(m_design.left), twipsToPixels(m_design.top)));
+        break;
+    }
+    if (!m_design.showInTaskbar)
+        keepOutOfTaskbar(m_window);
+}
+
+void Form::show()
+{
+    placeAtStart();
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void Form::showModal()
+{
+    QPointer<Form> self(this);
+    QEventLoop loop;
+    connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
+    m_window->setWindowModality(Qt::ApplicationModal);
+    show();
+    if (self && !m_gone)
+        loop.exec();
+}
+
+void Form::hide()
+{
+    m_window->hide();
+}
+
+bool Form::unload()
+{
+    if (m_gone)
+        return true;
+    qint16 cancel = 0;
+    Form_Unload(cancel);
+    if (cancel != 0)
+        return false;
+    if (!m_gone) {
+        m_gone = true;
+        forget();
+        m_window->hide();
+        emit unloaded();
+        deleteLater();
+    }
+    return true;
+}
+
+void Form::destroyAll()
+{
+    const std::vector<Form *> forms = liveForms();
+    for (Form *form : forms) {
+        form->m_gone = true;
+        form->forget();
+        form->m_window->hide();
+        emit form->unloaded();
+        form->deleteLater();
+    }
+}
+
+void Form::setWindowStateNormal()
+{
+    m_window->setWindowState(m_window->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+}
+
+QString Form::caption() const
+{
+    return m_window->windowTitle();
+}
+
+void Form::setCaption(const QString &caption)
+{
+    m_window->setWindowTitle(caption);
+}
+
+QWidget *Form::window() const
+{
+    return m_window;
+}
+
+QWidget *Form::client() const
+{
+    return m_client;
+}
+
+} // namespace forms

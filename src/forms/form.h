@@ -1,0 +1,118 @@
+#pragma once
+
+#include "twips.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+
+class QMenuBar;
+class QWidget;
+
+namespace forms {
+
+class FormWindow;
+class MenuItem;
+
+enum class WindowBorder { Sizable, FixedSingle, FixedDialog };
+enum class StartPosition { Default, CenterScreen, Manual };
+
+// How a window is designed: what it has before its load handler runs.
+struct FormDesign {
+    QString caption;
+    float clientWidth = 0; // twips; the client area is the part below the menu bar
+    float clientHeight = 0;
+    WindowBorder border = WindowBorder::Sizable;
+    bool minButton = true;
+    bool maxButton = true;
+    bool showInTaskbar = true;
+    StartPosition startPosition = StartPosition::Default;
+    float left = 0; // twips from the screen's top-left corner, with StartPosition::Manual
+    float top = 0;
+    const char *icon = nullptr; // a resource path
+};
+
+// A window with one default instance (see instance<T>() below). The constructor of a window
+// class builds its designed controls; loading then runs its Form_Load to completion. Unloading
+// runs Form_Unload and destroys the window with all its controls.
+class Form : public QObject {
+    Q_OBJECT
+public:
+    ~Form() override;
+
+    void show();
+    // Shows the window application-modal and returns once it has been unloaded.
+    void showModal();
+    void hide();
+    // False when Form_Unload set its cancel flag.
+    bool unload();
+    void setWindowStateNormal();
+
+    QString caption() const;
+    void setCaption(const QString &caption);
+
+    QWidget *window() const;
+    QWidget *client() const;
+
+    // Ends every window at once: destroyed, no handler of theirs runs.
+    static void destroyAll();
+
+signals:
+    void unloaded();
+
+protected:
+    explicit Form(const FormDesign &design);
+
+    MenuItem &addMenu(const QString &caption);
+
+    virtual void Form_Load() {}
+    virtual void Form_Unload(qint16 &cancel) { Q_UNUSED(cancel); }
+    virtual void Form_Click() {}
+
+private:
+    friend class FormWindow;
+    template <class T> friend T &instance();
+
+    void runLoad();
+    void forget();
+    void placeAtStart();
+    QSize designedClientSize() const;
+
+    FormDesign m_design;
+    QPointer<FormWindow> m_window;
+    QWidget *m_client = nullptr;
+    QMenuBar *m_menuBar = nullptr;
+    Form **m_slot = nullptr;
+    bool m_placed = false;
+    bool m_gone = false;
+};
+
+namespace detail {
+template <class T> inline Form *defaultInstance = nullptr;
+}
+
+// The default instance of window class T, loaded (and its Form_Load run) on first use.
+template <class T> T &instance()
+{
+    Form *&slot = detail::defaultInstance<T>;
+    if (!slot) {
+        auto *form = new T;
+        slot = form;
+        form->m_slot = &slot;
+        form->runLoad();
+    }
+    return static_cast<T &>(*slot);
+}
+
+template <class T> T &load()
+{
+    return instance<T>();
+}
+
+template <class T> bool isLoaded()
+{
+    return detail::defaultInstance<T> != nullptr;
+}
+
+} // namespace forms

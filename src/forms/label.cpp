@@ -1,0 +1,158 @@
+#include "label.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace forms {
+
+namespace {
+
+// Linux has no "MS Sans Serif"; Liberation Sans is the free face closest to it in shape and width.
+constexpr const char *FallbackFamily = "Liberation Sans";
+
+QColor toQColor(Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+
+Rgb toRgb(const QColor &c)
+{
+    return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+               static_cast<std::uint8_t>(c.blue())};
+}
+
+} // namespace
+
+QFont resolveFont(const FontSpec &spec)
+{
+    QFont font;
+    font.setFamilies({QString::fromLatin1(spec.name), QString::fromLatin1(FallbackFamily)});
+    font.setPointSizeF(spec.size);
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+Label::Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
+             const QString &caption)
+    : QWidget(client), m_rect(rect), m_caption(caption), m_backColor(style.backColor),
+      m_foreColor(style.foreColor), m_font(resolveFont(style.font)), m_alignment(style.alignment),
+      m_border(style.border)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, m_backColor.has_value());
+    place();
+}
+
+Label *Label::cloneHidden() const
+{
+    auto *copy = new Label(parentWidget(), m_rect, LabelStyle{});
+    copy->m_backColor = m_backColor;
+    copy->m_foreColor = m_foreColor;
+    copy->m_font = m_font;
+    copy->m_alignment = m_alignment;
+    copy->m_border = m_border;
+    copy->setAttribute(Qt::WA_OpaquePaintEvent, m_backColor.has_value());
+    if (testAttribute(Qt::WA_SetCursor))
+        copy->setCursor(cursor());
+    copy->hide();
+    return copy;
+}
+
+void Label::place()
+{
+    setGeometry(twipsToPixels(m_rect.left), twipsToPixels(m_rect.top),
+                twipsToPixels(m_rect.width), twipsToPixels(m_rect.height));
+}
+
+void Label::setLeft(float twips)
+{
+    m_rect.left = twips;
+    place();
+}
+
+void Label::setTop(float twips)
+{
+    m_rect.top = twips;
+    place();
+}
+
+void Label::setCaption(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    update();
+}
+
+Rgb Label::backColor() const
+{
+    return m_backColor ? *m_backColor : toRgb(palette().color(QPalette::Window));
+}
+
+void Label::setBackColor(Rgb colour)
+{
+    if (m_backColor == colour)
+        return;
+    m_backColor = colour;
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    update();
+}
+
+Rgb Label::foreColor() const
+{
+    return m_foreColor ? *m_foreColor : toRgb(palette().color(QPalette::WindowText));
+}
+
+void Label::setForeColor(Rgb colour)
+{
+    if (m_foreColor == colour)
+        return;
+    m_foreColor = colour;
+    update();
+}
+
+void Label::setFontBold(bool bold)
+{
+    if (m_font.bold() == bold)
+        return;
+    m_font.setBold(bold);
+    update();
+}
+
+QRect Label::captionRect() const
+{
+    return m_border == LabelBorder::FixedSingle ? rect().adjusted(1, 1, -1, -1) : rect();
+}
+
+void Label::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    // The border is filled, not stroked, so it stays one crisp logical pixel at any scale.
+    if (m_border == LabelBorder::FixedSingle)
+        painter.fillRect(rect(), Qt::black);
+    if (m_backColor)
+        painter.fillRect(captionRect(), toQColor(*m_backColor));
+    painter.setFont(m_font);
+    painter.setPen(toQColor(foreColor()));
+    const Qt::Alignment horizontal = m_alignment == Alignment::Center ? Qt::AlignHCenter
+                                                                      : Qt::AlignLeft;
+    painter.drawText(captionRect(), int(horizontal | Qt::AlignTop) | Qt::TextWordWrap, m_caption);
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+} // namespace forms

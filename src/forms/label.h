@@ -1,0 +1,95 @@
+#pragma once
+
+#include "rgb.h"
+#include "twips.h"
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+namespace forms {
+
+enum class Alignment { Left, Center };
+enum class LabelBorder { None, FixedSingle };
+
+// A font as a window asks for it: family, size in points, bold, underline.
+struct FontSpec {
+    const char *name = "MS Sans Serif";
+    float size = 8.25f;
+    bool bold = false;
+    bool underline = false;
+};
+
+QFont resolveFont(const FontSpec &spec);
+
+struct LabelStyle {
+    std::optional<Rgb> backColor; // none: the window's own background shows through
+    std::optional<Rgb> foreColor; // none: the standard text colour
+    FontSpec font;
+    Alignment alignment = Alignment::Left;
+    LabelBorder border = LabelBorder::None;
+};
+
+// A label that speaks twips and (r, g, b). It keeps every click it is given: a click on a label
+// never falls through to the window behind it, whether or not the label has a handler.
+class Label : public QWidget {
+    Q_OBJECT
+public:
+    Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
+          const QString &caption = {});
+
+    // A hidden copy of this label with every property but the caption.
+    Label *cloneHidden() const;
+
+    float left() const { return m_rect.left; }
+    float top() const { return m_rect.top; }
+    float width() const { return m_rect.width; }
+    float height() const { return m_rect.height; }
+    void setLeft(float twips);
+    void setTop(float twips);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+    Rgb backColor() const;
+    void setBackColor(Rgb colour);
+    Rgb foreColor() const;
+    void setForeColor(Rgb colour);
+    bool fontBold() const { return m_font.bold(); }
+    void setFontBold(bool bold);
+    const QFont &captionFont() const { return m_font; }
+
+    Alignment alignment() const { return m_alignment; }
+    LabelBorder border() const { return m_border; }
+    bool visible() const { return !isHidden(); }
+
+    // The custom mouse pointer shown while the mouse is over this label.
+    void setMouseIcon(const QCursor &cursor) { setCursor(cursor); }
+
+    // The rectangle the caption is drawn in: inside the border, if there is one.
+    QRect captionRect() const;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void place();
+
+    TwipsRect m_rect;
+    QString m_caption;
+    std::optional<Rgb> m_backColor;
+    std::optional<Rgb> m_foreColor;
+    QFont m_font;
+    Alignment m_alignment;
+    LabelBorder m_border;
+    bool m_pressed = false;
+};
+
+} // namespace forms

@@ -1,0 +1,58 @@
+#include "menuitem.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace forms {
+
+MenuItem::MenuItem(QAction *action, QMenu *submenu, QObject *parent)
+    : QObject(parent), m_action(action), m_submenu(submenu)
+{
+    if (submenu)
+        return;
+    // Checkable so that the mark can be drawn; Qt flips it on a click, so flip it back first.
+    m_action->setCheckable(true);
+    connect(m_action, &QAction::triggered, this, [this](bool flipped) {
+        m_action->setChecked(!flipped);
+        if (m_onClick)
+            m_onClick();
+    });
+}
+
+MenuItem &MenuItem::addItem(const QString &caption)
+{
+    Q_ASSERT(m_submenu);
+    return *new MenuItem(m_submenu->addAction(caption), nullptr, this);
+}
+
+QString MenuItem::caption() const
+{
+    return m_action->text();
+}
+
+void MenuItem::setCaption(const QString &caption)
+{
+    m_action->setText(caption);
+}
+
+bool MenuItem::checked() const
+{
+    return m_action->isChecked();
+}
+
+void MenuItem::setChecked(bool checked)
+{
+    m_action->setChecked(checked);
+}
+
+bool MenuItem::enabled() const
+{
+    return m_action->isEnabled();
+}
+
+void MenuItem::setEnabled(bool enabled)
+{
+    m_action->setEnabled(enabled);
+}
+
+} // namespace forms
