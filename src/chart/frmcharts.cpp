@@ -1,7 +1,23 @@
 #include "frmcharts.h"
 
 #include "app/form1.h"
+#include "app/maker.h"
+#include "app/module1.h"
+#include "about/frmabout.h"
 #include "forms/app.h"
+#include "forms/cursor.h"
+#include "forms/label.h"
+#include "forms/menuitem.h"
+#include "forms/shell.h"
+
+#include <cmath>
+#include <optional>
+
+using forms::Alignment;
+using forms::FontSpec;
+using forms::LabelBorder;
+using forms::LabelStyle;
+using forms::Rgb;
 
 namespace {
 
@@ -19,18 +35,256 @@ const forms::FormDesign Design{
     ":/res/varelux.xpm",
 };
 
+constexpr Rgb White{255, 255, 255};
+constexpr Rgb Black{0, 0, 0};
+constexpr Rgb Blue{0, 0, 255};
+constexpr Rgb Cyan{0, 255, 255};
+constexpr Rgb Red{255, 0, 0};
+constexpr Rgb Yellow{255, 255, 0};
+constexpr Rgb LightYellow{255, 255, 192};
+
+constexpr FontSpec Regular{};
+constexpr FontSpec Bold{"MS Sans Serif", 8.25f, true, false};
+constexpr FontSpec Underlined{"MS Sans Serif", 8.25f, false, true};
+
+const LabelStyle TitleStyle{{}, {}, Bold, Alignment::Left, LabelBorder::None};
+const LabelStyle AxisTitleStyle{{}, {}, Regular, Alignment::Left, LabelBorder::None};
+const LabelStyle MakerLineStyle{{}, {}, Bold, Alignment::Center, LabelBorder::None};
+const LabelStyle LinkStyle{{}, Blue, Underlined, Alignment::Center, LabelBorder::None};
+const LabelStyle ArgonHeaderStyle{Cyan, {}, Bold, Alignment::Center, LabelBorder::FixedSingle};
+const LabelStyle NeonHeaderStyle{Red, White, Bold, Alignment::Center, LabelBorder::FixedSingle};
+const LabelStyle CellStyle{White, {}, Regular, Alignment::Center, LabelBorder::FixedSingle};
+
+constexpr int Columns = 10;
+constexpr int Rows = 9;
+constexpr float ColumnPitch = 360;
+constexpr float RowPitch = 240;
+
+// How a grid's headers look at rest and when marked; the text colour only where it changes.
+struct HeaderLook {
+    Rgb back;
+    std::optional<Rgb> fore;
+};
+
+void paint(forms::Label &header, const HeaderLook &look)
+{
+    header.setBackColor(look.back);
+    if (look.fore)
+        header.setForeColor(*look.fore);
+}
+
 } // namespace
 
-frmCharts::frmCharts() : Form(Design) {}
+struct frmCharts::Grid {
+    forms::LabelArray &diamLabel;
+    forms::LabelArray &TranLabel;
+    forms::LabelArray &cells;
+    const Module1::LoadingTable &table;
+    HeaderLook rest;
+    HeaderLook marked;
+};
+
+frmCharts::Grid frmCharts::argonGrid()
+{
+    return {diamLabelA, TranLabelA, lblArgon, Module1::ArgonTable, {Cyan, {}}, {Yellow, {}}};
+}
+
+frmCharts::Grid frmCharts::neonGrid()
+{
+    return {diamLabelN, TranLabelN, lblNeon, Module1::NeonTable, {Red, White}, {Yellow, Black}};
+}
+
+frmCharts::frmCharts()
+    : Form(Design), Label1(client()), Label2(client()), Label3(client()), diamLabelA(client()),
+      TranLabelA(client()), lblArgon(client()), diamLabelN(client()), TranLabelN(client()),
+      lblNeon(client())
+{
+    Label4 = new forms::Label(client(), {240, 0, 3975, 255}, MakerLineStyle,
+                              QStringLiteral("Compliments of ORVELLE"));
+    urlLabel = new forms::Label(client(), {1440, 240, 1695, 240}, LinkStyle, MakerHost);
+    urlLabel->setMouseIcon(forms::cursorFromImage(":/res/hand.xpm", 12, 2));
+
+    Label3.add(0, {840, 540, 975, 255}, TitleStyle, QStringLiteral("BLUE GAS"));
+    Label1.add(0, {2160, 525, 1215, 255}, AxisTitleStyle, QStringLiteral("Diameter in mm"));
+    Label2.add(0, {240, 930, 375, 255}, AxisTitleStyle, QStringLiteral("Volts"));
+    diamLabelA.add(0, {840, 810, 375, 255}, ArgonHeaderStyle);
+    diamLabelA.add(1, {1200, 810, 375, 255}, ArgonHeaderStyle);
+    TranLabelA.add(0, {120, 1170, 630, 255}, ArgonHeaderStyle);
+    TranLabelA.add(1, {120, 1410, 630, 255}, ArgonHeaderStyle);
+    lblArgon.add(0, {840, 1170, 375, 255}, CellStyle);
+    lblArgon.add(1, {1200, 1170, 375, 255}, CellStyle);
+
+    Label3.add(1, {840, 3480, 975, 255}, TitleStyle, QStringLiteral("NEON GAS"));
+    Label1.add(1, {2040, 3465, 1215, 255}, AxisTitleStyle, QStringLiteral("Diameter in mm"));
+    Label2.add(1, {240, 3900, 375, 255}, AxisTitleStyle, QStringLiteral("Volts"));
+    diamLabelN.add(0, {840, 3780, 375, 255}, NeonHeaderStyle);
+    diamLabelN.add(1, {1200, 3780, 375, 255}, NeonHeaderStyle);
+    TranLabelN.add(0, {120, 4140, 630, 255}, NeonHeaderStyle);
+    TranLabelN.add(1, {120, 4380, 630, 255}, NeonHeaderStyle);
+    lblNeon.add(0, {840, 4140, 375, 255}, CellStyle);
+    lblNeon.add(1, {1200, 4140, 375, 255}, CellStyle);
+
+    mnuView = &addMenu(QStringLiteral("&View"));
+    mnuVChart = &mnuView->addItem(QStringLiteral("&Chart Only"));
+    mnuVChart->setEnabled(false);
+    mnuVCross = &mnuView->addItem(QStringLiteral("&Crosshairs"));
+    mnuAbout = &mnuView->addItem(QStringLiteral("&About"));
+
+    lblArgon.setClickHandler([this](qint16 Index) { lblArgon_Click(Index); });
+    lblNeon.setClickHandler([this](qint16 Index) { lblNeon_Click(Index); });
+    connect(urlLabel, &forms::Label::clicked, this, &frmCharts::urlLabel_Click);
+    mnuVCross->setClickHandler([this] { mnuVCross_Click(); });
+    mnuAbout->setClickHandler([this] { mnuAbout_Click(); });
+}
 
 void frmCharts::Form_Load()
 {
     forms::instance<Form1>().hide();
-    setCaption(forms::App::title() + QStringLiteral(" - Version ") + QString::number(forms::App::major()) +
-               QStringLiteral(".") + QString::number(forms::App::minor()));
+    Load_Argon();
+    Load_Neon();
+    mnuVCross->setChecked(true);
+    mnuVChart->setCaption(QStringLiteral("&Chart Only"));
+    mnuVCross->setCaption(QStringLiteral("&Hide Crosshairs"));
+    setCaption(forms::App::title() + QStringLiteral(" - Version ") +
+               QString::number(forms::App::major()) + QStringLiteral(".") +
+               QString::number(forms::App::minor()));
+}
+
+void frmCharts::Load_Argon()
+{
+    Load_Grid(argonGrid());
+}
+
+void frmCharts::Load_Neon()
+{
+    Load_Grid(neonGrid());
+}
+
+// Members from 2 up are made from member 0 and placed one pitch from their neighbour as that
+// neighbour actually stands; cell rows start again at the left edge of column header 0.
+void frmCharts::Load_Grid(const Grid &grid)
+{
+    using Module1::TranVolts;
+    using Module1::TubeDiams;
+
+    const auto x = static_cast<std::int16_t>(std::nearbyint(grid.diamLabel[0].left()));
+
+    for (int c = 0; c < Columns; ++c) {
+        if (c >= 2) {
+            forms::Label &header = grid.diamLabel.load(c);
+            header.setLeft(grid.diamLabel[c - 1].left() + ColumnPitch);
+            header.show();
+        }
+        grid.diamLabel[c].setCaption(QString::number(TubeDiams[9 - c]));
+    }
+
+    for (int r = 0; r < Rows; ++r) {
+        if (r >= 2) {
+            forms::Label &header = grid.TranLabel.load(r);
+            header.setTop(grid.TranLabel[r - 1].top() + RowPitch);
+            header.show();
+        }
+        grid.TranLabel[r].setCaption(QString::number(TranVolts[8 - r]));
+    }
+
+    for (int r = 0; r < Rows; ++r) {
+        for (int c = 0; c < Columns; ++c) {
+            const int i = Columns * r + c;
+            if (i >= 2) {
+                forms::Label &cell = grid.cells.load(i);
+                cell.setLeft(c == 0 ? x : grid.cells[i - 1].left() + ColumnPitch);
+                cell.setTop(grid.cells[0].top() + RowPitch * r);
+                cell.show();
+            }
+            grid.cells[i].setCaption(grid.table[8 - r][9 - c]);
+        }
+    }
 }
 
 void frmCharts::Form_Unload(qint16 &)
 {
+    for (forms::LabelArray *array :
+         {&diamLabelA, &diamLabelN, &lblArgon, &lblNeon, &TranLabelA, &TranLabelN}) {
+        const int last = array->ubound();
+        for (int k = 2; k <= last; ++k)
+            array->unload(k);
+    }
     forms::App::end();
+}
+
+void frmCharts::Form_Click()
+{
+    Clear_All();
+}
+
+void frmCharts::lblArgon_Click(qint16 Index)
+{
+    Show_Crosshair(argonGrid(), Index);
+}
+
+void frmCharts::lblNeon_Click(qint16 Index)
+{
+    Show_Crosshair(neonGrid(), Index);
+}
+
+void frmCharts::Clear_All()
+{
+    Reset_Grid(argonGrid());
+    Reset_Grid(neonGrid());
+}
+
+void frmCharts::Reset_Grid(const Grid &grid)
+{
+    for (int i = 0; i <= grid.cells.ubound(); ++i) {
+        grid.cells[i].setBackColor(White);
+        grid.cells[i].setFontBold(false);
+    }
+    for (int r = 0; r <= grid.TranLabel.ubound(); ++r)
+        paint(grid.TranLabel[r], grid.rest);
+    for (int c = 0; c <= grid.diamLabel.ubound(); ++c)
+        paint(grid.diamLabel[c], grid.rest);
+}
+
+void frmCharts::Show_Crosshair(const Grid &grid, qint16 Index)
+{
+    if (!mnuVCross->checked())
+        return;
+    Reset_Grid(grid);
+
+    const int row = Index / Columns;
+    const int column = Index % Columns;
+    for (int j = 0; j < Columns; ++j)
+        grid.cells[Columns * row + j].setBackColor(LightYellow);
+    for (int j = 0; j < Rows; ++j)
+        grid.cells[column + Columns * j].setBackColor(LightYellow);
+
+    grid.cells[Index].setBackColor(Yellow);
+    grid.cells[Index].setFontBold(true);
+    paint(grid.TranLabel[row], grid.marked);
+    paint(grid.diamLabel[column], grid.marked);
+}
+
+void frmCharts::mnuVCross_Click()
+{
+    if (mnuVCross->checked()) {
+        mnuVCross->setChecked(false);
+        Clear_All();
+        mnuVCross->setCaption(QStringLiteral("&Use Crosshairs"));
+    } else {
+        mnuVCross->setChecked(true);
+        mnuVCross->setCaption(QStringLiteral("&Hide Crosshairs"));
+    }
+}
+
+void frmCharts::mnuAbout_Click()
+{
+    forms::load<frmAbout>();
+    forms::instance<frmAbout>().showModal();
+}
+
+void frmCharts::urlLabel_Click()
+{
+    // Asks for a normal, visible window: the user clicked to see the maker's site.
+    forms::shellExecute(*this, QStringLiteral("open"), makerAddress(), QString(), QString(),
+                        forms::ShowCommand::Normal);
 }

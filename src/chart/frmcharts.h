@@ -1,14 +1,59 @@
 #pragma once
 
 #include "forms/form.h"
+#include "forms/labelarray.h"
 
-// The chart window: the program's working window.
+namespace forms {
+class Label;
+class MenuItem;
+} // namespace forms
+
+// The chart window: two look-up grids, BLUE GAS above and NEON GAS below, each made of column
+// headers (diameters), row headers (voltages) and cells. Only members 0 and 1 of each array are
+// designed; Form_Load builds the rest from member 0 and fills them from the loading tables.
+// A cell click marks its crosshair in its own grid; the marks live only in the labels' colours
+// and the crosshair switch is the check mark of mnuVCross.
 class frmCharts : public forms::Form {
     Q_OBJECT
 public:
     frmCharts();
 
+    void Load_Argon();
+    void Load_Neon();
+    void Clear_All();
+
+    void lblArgon_Click(qint16 Index);
+    void lblNeon_Click(qint16 Index);
+    void mnuVCross_Click();
+    void mnuAbout_Click();
+    void urlLabel_Click();
+
+    forms::Label *Label4;
+    forms::Label *urlLabel;
+    forms::LabelArray Label1;
+    forms::LabelArray Label2;
+    forms::LabelArray Label3;
+    forms::LabelArray diamLabelA;
+    forms::LabelArray TranLabelA;
+    forms::LabelArray lblArgon;
+    forms::LabelArray diamLabelN;
+    forms::LabelArray TranLabelN;
+    forms::LabelArray lblNeon;
+    forms::MenuItem *mnuView;
+    forms::MenuItem *mnuVChart;
+    forms::MenuItem *mnuVCross;
+    forms::MenuItem *mnuAbout;
+
 protected:
     void Form_Load() override;
     void Form_Unload(qint16 &cancel) override;
+    void Form_Click() override;
+
+private:
+    struct Grid;
+    Grid argonGrid();
+    Grid neonGrid();
+    void Load_Grid(const Grid &grid);
+    void Reset_Grid(const Grid &grid);
+    void Show_Crosshair(const Grid &grid, qint16 Index);
 };
