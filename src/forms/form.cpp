@@ -156,8 +156,10 @@ void Form::placeAtStart()
         m_window->move(screen->geometry().center() - m_window->rect().center());
         break;
     case StartPosition::Manual:
-        m_window->move(screen->geometry().topLeft() +
-                       QPoint(twipsToPixels(m_design.left), twipsToPixels(m_design.top)));
+        // The designed position is the client area's, so the frame goes around it.
+        m_window->setGeometry(QRect(screen->geometry().topLeft() + QPoint(twipsToPixels(m_design.left),
+                                                                          twipsToPixels(m_design.top)),
+                                    m_window->size()));
         break;
     }
     if (!m_design.showInTaskbar)

@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "app/module1.h"
+#include "support/printed.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -7,24 +8,6 @@
 using namespace Module1;
 
 namespace {
-
-// The loading figures as printed in the chart, rows 2000 V to 15000 V, columns 9 mm to 25 mm.
-const int PrintedVolts[9] = {2000, 3000, 4000, 5000, 6000, 7500, 9000, 12000, 15000};
-const int PrintedDiams[10] = {9, 10, 11, 12, 13, 15, 18, 20, 22, 25};
-const int PrintedArgon[9][10] = {
-    {5, 5, 6, 7, 8, 9, 12, 14, 16, 20},         {6, 7, 8, 9, 10, 12, 14, 16, 18, 22},
-    {8, 10, 11, 14, 15, 17, 19, 22, 27, 32},    {11, 12, 13, 16, 16, 20, 23, 27, 33, 40},
-    {14, 16, 18, 19, 21, 24, 28, 32, 40, 48},   {18, 20, 23, 25, 27, 31, 35, 39, 48, 61},
-    {22, 25, 28, 32, 33, 40, 45, 55, 67, 80},   {31, 35, 38, 44, 46, 55, 62, 70, 79, 95},
-    {39, 44, 48, 55, 60, 72, 80, 90, 100, 120},
-};
-const int PrintedNeon[9][10] = {
-    {4, 4, 5, 6, 6, 7, 9, 10, 12, 15},          {5, 6, 7, 8, 9, 10, 11, 12, 14, 17},
-    {7, 8, 9, 10, 11, 13, 16, 19, 23, 27},      {8, 10, 11, 12, 15, 17, 19, 23, 28, 33},
-    {12, 13, 15, 16, 18, 21, 23, 28, 34, 40},   {15, 17, 19, 21, 22, 26, 28, 34, 41, 51},
-    {18, 21, 24, 26, 29, 33, 40, 48, 57, 67},   {26, 29, 32, 35, 39, 45, 55, 61, 67, 79},
-    {32, 36, 40, 45, 50, 60, 72, 78, 85, 102},
-};
 
 const LoadingTable &tableOf(const QString &gas)
 {
@@ -49,9 +32,9 @@ private slots:
     void axes()
     {
         for (int v = 0; v < 9; ++v)
-            QCOMPARE(TranVolts[v], PrintedVolts[v]);
+            QCOMPARE(TranVolts[v], printed::Volts[v]);
         for (int d = 0; d < 10; ++d)
-            QCOMPARE(TubeDiams[d], PrintedDiams[d]);
+            QCOMPARE(TubeDiams[d], printed::Diams[d]);
     }
 
     void cells_data()
@@ -61,11 +44,11 @@ private slots:
         QTest::addColumn<int>("d");
         QTest::addColumn<QString>("figure");
         for (const char *gas : {"argon", "neon"}) {
-            const auto &printed = QByteArray(gas) == "argon" ? PrintedArgon : PrintedNeon;
+            const auto &figures = QByteArray(gas) == "argon" ? printed::Argon : printed::Neon;
             for (int v = 0; v < 9; ++v)
                 for (int d = 0; d < 10; ++d)
-                    QTest::addRow("%s %d V %d mm", gas, PrintedVolts[v], PrintedDiams[d])
-                        << QString::fromLatin1(gas) << v << d << QString::number(printed[v][d]);
+                    QTest::addRow("%s %d V %d mm", gas, printed::Volts[v], printed::Diams[d])
+                        << QString::fromLatin1(gas) << v << d << QString::number(figures[v][d]);
         }
     }
 
