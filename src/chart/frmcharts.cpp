@@ -66,6 +66,16 @@ struct HeaderLook {
     std::optional<Rgb> fore;
 };
 
+// What a cell's look means, for screen readers.
+QString markOf(const forms::Label &cell)
+{
+    if (cell.backColor() == Yellow)
+        return QStringLiteral("target");
+    if (cell.backColor() == LightYellow)
+        return QStringLiteral("crosshair");
+    return {};
+}
+
 void paint(forms::Label &header, const HeaderLook &look)
 {
     header.setBackColor(look.back);
@@ -76,6 +86,7 @@ void paint(forms::Label &header, const HeaderLook &look)
 } // namespace
 
 struct frmCharts::Grid {
+    const forms::Label &title;
     forms::LabelArray &diamLabel;
     forms::LabelArray &TranLabel;
     forms::LabelArray &cells;
@@ -86,12 +97,14 @@ struct frmCharts::Grid {
 
 frmCharts::Grid frmCharts::argonGrid()
 {
-    return {diamLabelA, TranLabelA, lblArgon, Module1::ArgonTable, {Cyan, {}}, {Yellow, {}}};
+    return {Label3[0], diamLabelA, TranLabelA, lblArgon, Module1::ArgonTable, {Cyan, {}},
+            {Yellow, {}}};
 }
 
 frmCharts::Grid frmCharts::neonGrid()
 {
-    return {diamLabelN, TranLabelN, lblNeon, Module1::NeonTable, {Red, White}, {Yellow, Black}};
+    return {Label3[1], diamLabelN, TranLabelN, lblNeon, Module1::NeonTable, {Red, White},
+            {Yellow, Black}};
 }
 
 frmCharts::frmCharts()
@@ -103,6 +116,8 @@ frmCharts::frmCharts()
                               QStringLiteral("Compliments of ORVELLE"));
     urlLabel = new forms::Label(client(), {1440, 240, 1695, 240}, LinkStyle, MakerHost);
     urlLabel->setMouseIcon(forms::cursorFromImage(":/res/hand.xpm", 12, 2));
+    urlLabel->setLink(true);
+    urlLabel->setAccessibleName(QStringLiteral("Opens the maker's web site, ") + MakerHost);
 
     Label3.add(0, {840, 540, 975, 255}, TitleStyle, QStringLiteral("BLUE GAS"));
     Label1.add(0, {2160, 525, 1215, 255}, AxisTitleStyle, QStringLiteral("Diameter in mm"));
@@ -123,6 +138,9 @@ frmCharts::frmCharts()
     TranLabelN.add(1, {120, 4380, 630, 255}, NeonHeaderStyle);
     lblNeon.add(0, {840, 4140, 375, 255}, CellStyle);
     lblNeon.add(1, {1200, 4140, 375, 255}, CellStyle);
+    for (forms::LabelArray *cells : {&lblArgon, &lblNeon})
+        for (int i : {0, 1})
+            (*cells)[i].setStateDescriber(markOf);
 
     mnuView = &addMenu(QStringLiteral("&View"));
     mnuVChart = &mnuView->addItem(QStringLiteral("&Chart Only"));
@@ -176,6 +194,7 @@ void frmCharts::Load_Grid(const Grid &grid)
             header.show();
         }
         grid.diamLabel[c].setCaption(QString::number(TubeDiams[9 - c]));
+        grid.diamLabel[c].setAccessibleName(grid.diamLabel[c].caption() + QStringLiteral(" mm"));
     }
 
     for (int r = 0; r < Rows; ++r) {
@@ -185,6 +204,7 @@ void frmCharts::Load_Grid(const Grid &grid)
             header.show();
         }
         grid.TranLabel[r].setCaption(QString::number(TranVolts[8 - r]));
+        grid.TranLabel[r].setAccessibleName(grid.TranLabel[r].caption() + QStringLiteral(" volts"));
     }
 
     for (int r = 0; r < Rows; ++r) {
@@ -197,6 +217,11 @@ void frmCharts::Load_Grid(const Grid &grid)
                 cell.show();
             }
             grid.cells[i].setCaption(grid.table[8 - r][9 - c]);
+            grid.cells[i].setAccessibleName(QStringLiteral("%1, %2, %3: %4")
+                                                .arg(grid.title.caption(),
+                                                     grid.TranLabel[r].accessibleName(),
+                                                     grid.diamLabel[c].accessibleName(),
+                                                     grid.cells[i].caption()));
         }
     }
 }

@@ -1,5 +1,8 @@
 #include "label.h"
 
+#include "labelaccessible.h"
+
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -39,6 +42,7 @@ Label::Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
       m_foreColor(style.foreColor), m_font(resolveFont(style.font)), m_alignment(style.alignment),
       m_border(style.border)
 {
+    installLabelAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent, m_backColor.has_value());
     place();
 }
@@ -51,6 +55,8 @@ Label *Label::cloneHidden() const
     copy->m_font = m_font;
     copy->m_alignment = m_alignment;
     copy->m_border = m_border;
+    copy->m_link = m_link;
+    copy->m_describeState = m_describeState;
     copy->setAttribute(Qt::WA_OpaquePaintEvent, m_backColor.has_value());
     if (testAttribute(Qt::WA_SetCursor))
         copy->setCursor(cursor());
@@ -95,7 +101,7 @@ void Label::setBackColor(Rgb colour)
         return;
     m_backColor = colour;
     setAttribute(Qt::WA_OpaquePaintEvent);
-    update();
+    lookChanged();
 }
 
 Rgb Label::foreColor() const
@@ -108,7 +114,7 @@ void Label::setForeColor(Rgb colour)
     if (m_foreColor == colour)
         return;
     m_foreColor = colour;
-    update();
+    lookChanged();
 }
 
 void Label::setFontBold(bool bold)
@@ -116,7 +122,16 @@ void Label::setFontBold(bool bold)
     if (m_font.bold() == bold)
         return;
     m_font.setBold(bold);
+    lookChanged();
+}
+
+void Label::lookChanged()
+{
     update();
+    if (m_describeState && QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 QRect Label::captionRect() const

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 namespace forms {
@@ -71,6 +72,14 @@ public:
     // The rectangle the caption is drawn in: inside the border, if there is one.
     QRect captionRect() const;
 
+    // For screen readers: whether the label is a link, and what its look means at the moment.
+    // Copies made from this label share both.
+    bool isLink() const { return m_link; }
+    void setLink(bool link) { m_link = link; }
+    using StateDescriber = std::function<QString(const Label &)>;
+    void setStateDescriber(StateDescriber describer) { m_describeState = std::move(describer); }
+    QString accessibleState() const { return m_describeState ? m_describeState(*this) : QString(); }
+
 signals:
     void clicked();
 
@@ -81,6 +90,7 @@ protected:
 
 private:
     void place();
+    void lookChanged();
 
     TwipsRect m_rect;
     QString m_caption;
@@ -89,6 +99,8 @@ private:
     QFont m_font;
     Alignment m_alignment;
     LabelBorder m_border;
+    bool m_link = false;
+    StateDescriber m_describeState;
     bool m_pressed = false;
 };
 
