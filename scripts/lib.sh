@@ -5,7 +5,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libxcb1-dev fonts-liberation2 fonts-dejavu-core)
 TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick openbox wmctrl
-               desktop-file-utils appstream dpkg-dev file)
+               desktop-file-utils appstream dpkg-dev file python3)
 
 missing_packages() {
     local package
