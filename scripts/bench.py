@@ -1,0 +1,102 @@
+"""The runner behind scripts/bench; see there."""
+
+import os
+import platform
+import statistics
+import subprocess
+import sys
+import time
+
+root, runs = sys.argv[1], int(sys.argv[2])
+bench = os.path.join(root, "build", "bench")
+
+
+def run_once(program):
+    """Wall time in ms from spawn to exit, and the peak resident memory in MB."""
+    start = time.perf_counter()
+    pid = os.posix_spawn(program, [program], os.environ)
+    _, status, usage = os.wait4(pid, 0)
+    elapsed = (time.perf_counter() - start) * 1000
+    if os.waitstatus_to_exitcode(status) != 0:
+        raise SystemExit(f"{program} failed with status {status}")
+    return elapsed, usage.ru_maxrss / 1024
+
+
+def spread(values, unit, digits=1):
+    f = f"{{:.{digits}f}}"
+    return " / ".join(f.format(v) for v in (min(values), statistics.median(values), max(values))) + f" {unit}"
+
+
+def machine():
+    model = "unknown processor"
+    with open("/proc/cpuinfo") as f:
+        for line in f:
+            if line.startswith("model name"):
+                model = line.split(":", 1)[1].strip()
+                break
+    with open("/proc/meminfo") as f:
+        memory = int(f.readline().split()[1]) / 1024 / 1024
+    qt = subprocess.run(["dpkg-query", "-W", "-f=${Version}", "libqt6core6"],
+                        capture_output=True, text=True).stdout or "unknown"
+    return (f"{model}, {os.cpu_count()} cores, {memory:.0f} GiB; Linux {platform.release()}; "
+            f"Qt {qt}; Xvfb without a window manager")
+
+
+program, floor = os.path.join(bench, "bench_startup"), os.path.join(bench, "bench_startup_floor")
+for warm in (program, floor):
+    run_once(warm)
+times = {program: [], floor: []}
+memory = {program: [], floor: []}
+for _ in range(runs):
+    for which in (program, floor):  # alternating, so both see the same machine
+        elapsed, rss = run_once(which)
+        times[which].append(elapsed)
+        memory[which].append(rss)
+
+out = subprocess.run([os.path.join(bench, "bench_interaction"), "10000", "300"],
+                     capture_output=True, text=True, check=True).stdout
+figures = {}
+for line in out.splitlines():
+    name, low, median, high, _, paints = line.split()
+    figures[name] = ([int(low) / 1000, int(median) / 1000, int(high) / 1000], float(paints))
+
+start_ratio = statistics.median(times[program]) / statistics.median(times[floor])
+memory_ratio = statistics.median(memory[program]) / statistics.median(memory[floor])
+click_ratio = figures["click"][0][1] / figures["repaint"][0][1]
+
+
+def us(name):
+    low, median, high = figures[name][0]
+    return f"{low:.0f} / {median:.0f} / {high:.0f} µs"
+
+
+def verdict(ratio, goal):
+    return f"{ratio:.2f} (goal ≤ {goal}: {'met' if ratio <= goal else 'missed'})"
+
+
+report = f"""# Performance
+
+Measured by `./scripts/bench {runs}` on {time.strftime('%Y-%m-%d')}.
+
+Machine: {machine()}.
+
+Each figure is min / median / max. Start-up runs alternate between the program and its floor,
+{runs} runs each after one warm-up run of each; the ratio is of the medians.
+
+| What | Varelux | Floor | Median ratio |
+|---|---|---|---|
+| Start-up: process start to the chart window painted, then exit | {spread(times[program], "ms")} | {spread(times[floor], "ms")} | {verdict(start_ratio, 1.25)} |
+| Peak resident memory of that run | {spread(memory[program], "MB")} | {spread(memory[floor], "MB")} | {verdict(memory_ratio, 1.2)} |
+| Cell click (reset, mark) with its repaint, 10,000 clicks alternating between the grids | {us("click")} ({figures["click"][1]:.0f} labels painted per click) | {us("repaint")} (a full repaint: {figures["repaint"][1]:.0f} widgets) | {verdict(click_ratio, 2)} |
+| About box: load, show, unload | {us("about")} per cycle, 300 cycles | | |
+
+The floors are built in the same tree (`bench/`):
+- start-up: `bench_startup_floor`, one plain Qt window of the chart window's size with a menu
+  bar and 226 plain labels, ended after its first paint like `bench_startup`, which is the
+  program's own start-up (both windows) ended after the chart window's first paint;
+- click: one full repaint of the chart window with no property changed, in the same process
+  (`bench_interaction`).
+"""
+with open(os.path.join(root, "docs", "performance.md"), "w") as f:
+    f.write(report)
+print(report)
