@@ -40,5 +40,10 @@ build() {
     local dir=$1
     shift
     cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)"
+    local log
+    if ! log=$(cmake --build "$dir" --parallel "$(nproc)" 2>&1); then
+        echo "$log" >&2
+        return 1
+    fi
+    grep -i -E "warning|error" <<<"$log" >&2 || true
 }
