@@ -13,26 +13,27 @@ using forms::Rgb;
 
 namespace {
 
-const forms::FormDesign Design{
-    QStringLiteral("About MyApp"),
-    4155,
-    3360,
-    forms::WindowBorder::FixedDialog,
-    false,
-    false,
-    false,
-    forms::StartPosition::Manual,
-    2340,
-    1935,
-    nullptr,
-};
+const forms::FormDesign Design = [] {
+    forms::FormDesign d;
+    d.caption = QStringLiteral("About MyApp");
+    d.clientWidth = 4155;
+    d.clientHeight = 3360;
+    d.border = forms::WindowBorder::FixedDialog;
+    d.minButton = false;
+    d.maxButton = false;
+    d.showInTaskbar = false;
+    d.startPosition = forms::StartPosition::Manual;
+    d.left = 2340;
+    d.top = 1935;
+    return d;
+}();
 
 constexpr Rgb Blue{0, 0, 255};
 
-const LabelStyle HeadingStyle{{}, Blue, FontSpec{"MS Sans Serif", 9.75f, true, false},
-                              Alignment::Center, LabelBorder::None};
-const LabelStyle AddressStyle{{}, Blue, FontSpec{"MS Sans Serif", 8.25f, true, false},
-                              Alignment::Center, LabelBorder::None};
+const LabelStyle HeadingStyle{
+    {}, Blue, FontSpec{"MS Sans Serif", 9.75f, true, false}, Alignment::Center, LabelBorder::None};
+const LabelStyle AddressStyle{
+    {}, Blue, FontSpec{"MS Sans Serif", 8.25f, true, false}, Alignment::Center, LabelBorder::None};
 const LabelStyle TextStyle{{}, {}, FontSpec{}, Alignment::Center, LabelBorder::None};
 
 } // namespace
@@ -50,8 +51,9 @@ frmAbout::frmAbout() : Form(Design)
                        "available at:"));
     Label3 = new forms::Label(client(), {720, 1680, 2775, 255}, AddressStyle,
                               MakerHost + QStringLiteral("/Software"));
-    Label1 = new forms::Label(client(), {840, 2160, 2775, 495}, TextStyle,
-                              QStringLiteral("Copyright \u00A9 2026 ORVELLE.\nAll rights reserved."));
+    Label1 =
+        new forms::Label(client(), {840, 2160, 2775, 495}, TextStyle,
+                         QStringLiteral("Copyright \u00A9 2026 ORVELLE.\nAll rights reserved."));
     cmdOK = new forms::CommandButton(client(), {1440, 2760, 1260, 345}, QStringLiteral("OK"));
     cmdOK->setDefaultRole();
     cmdOK->setCancelRole();

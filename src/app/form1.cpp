@@ -4,19 +4,14 @@
 
 namespace {
 
-const forms::FormDesign Design{
-    QStringLiteral("Form1"),
-    4680,
-    3195,
-    forms::WindowBorder::Sizable,
-    true,
-    true,
-    true,
-    forms::StartPosition::Default,
-    0,
-    0,
-    ":/res/varelux.xpm",
-};
+const forms::FormDesign Design = [] {
+    forms::FormDesign d;
+    d.caption = QStringLiteral("Form1");
+    d.clientWidth = 4680;
+    d.clientHeight = 3195;
+    d.icon = ":/res/varelux.xpm";
+    return d;
+}();
 
 } // namespace
 

@@ -21,19 +21,17 @@ using forms::Rgb;
 
 namespace {
 
-const forms::FormDesign Design{
-    QStringLiteral("Transformer Loading Chart"),
-    4590,
-    6435,
-    forms::WindowBorder::FixedSingle,
-    true,
-    false,
-    true,
-    forms::StartPosition::CenterScreen,
-    0,
-    0,
-    ":/res/varelux.xpm",
-};
+const forms::FormDesign Design = [] {
+    forms::FormDesign d;
+    d.caption = QStringLiteral("Transformer Loading Chart");
+    d.clientWidth = 4590;
+    d.clientHeight = 6435;
+    d.border = forms::WindowBorder::FixedSingle;
+    d.maxButton = false;
+    d.startPosition = forms::StartPosition::CenterScreen;
+    d.icon = ":/res/varelux.xpm";
+    return d;
+}();
 
 constexpr Rgb White{255, 255, 255};
 constexpr Rgb Black{0, 0, 0};
@@ -97,14 +95,14 @@ struct frmCharts::Grid {
 
 frmCharts::Grid frmCharts::argonGrid()
 {
-    return {Label3[0], diamLabelA, TranLabelA, lblArgon, Module1::ArgonTable, {Cyan, {}},
-            {Yellow, {}}};
+    return {Label3[0],           diamLabelA, TranLabelA,  lblArgon,
+            Module1::ArgonTable, {Cyan, {}}, {Yellow, {}}};
 }
 
 frmCharts::Grid frmCharts::neonGrid()
 {
-    return {Label3[1], diamLabelN, TranLabelN, lblNeon, Module1::NeonTable, {Red, White},
-            {Yellow, Black}};
+    return {Label3[1],          diamLabelN,   TranLabelN,     lblNeon,
+            Module1::NeonTable, {Red, White}, {Yellow, Black}};
 }
 
 frmCharts::frmCharts()
@@ -217,11 +215,10 @@ void frmCharts::Load_Grid(const Grid &grid)
                 cell.show();
             }
             grid.cells[i].setCaption(grid.table[8 - r][9 - c]);
-            grid.cells[i].setAccessibleName(QStringLiteral("%1, %2, %3: %4")
-                                                .arg(grid.title.caption(),
-                                                     grid.TranLabel[r].accessibleName(),
-                                                     grid.diamLabel[c].accessibleName(),
-                                                     grid.cells[i].caption()));
+            grid.cells[i].setAccessibleName(
+                QStringLiteral("%1, %2, %3: %4")
+                    .arg(grid.title.caption(), grid.TranLabel[r].accessibleName(),
+                         grid.diamLabel[c].accessibleName(), grid.cells[i].caption()));
         }
     }
 }

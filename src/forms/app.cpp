@@ -34,10 +34,12 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, co
     const QByteArray display = qgetenv("DISPLAY");
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (!platform.isEmpty() && platform != "xcb")
-        std::fprintf(stderr, "varelux: cannot start: the display platform \"%s\" is not available\n",
+        std::fprintf(stderr,
+                     "varelux: cannot start: the display platform \"%s\" is not available\n",
                      platform.constData());
     else if (display.isEmpty())
-        std::fprintf(stderr, "varelux: cannot start: no display is available (DISPLAY is not set)\n");
+        std::fprintf(stderr,
+                     "varelux: cannot start: no display is available (DISPLAY is not set)\n");
     else
         std::fprintf(stderr, "varelux: cannot start: cannot connect to the display \"%s\"\n",
                      display.constData());

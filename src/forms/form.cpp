@@ -157,9 +157,10 @@ void Form::placeAtStart()
         break;
     case StartPosition::Manual:
         // The designed position is the client area's, so the frame goes around it.
-        m_window->setGeometry(QRect(screen->geometry().topLeft() + QPoint(twipsToPixels(m_design.left),
-                                                                          twipsToPixels(m_design.top)),
-                                    m_window->size()));
+        m_window->setGeometry(
+            QRect(screen->geometry().topLeft() +
+                      QPoint(twipsToPixels(m_design.left), twipsToPixels(m_design.top)),
+                  m_window->size()));
         break;
     }
     if (!m_design.showInTaskbar)
@@ -222,7 +223,8 @@ void Form::destroyAll()
 
 void Form::setWindowStateNormal()
 {
-    m_window->setWindowState(m_window->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    m_window->setWindowState(m_window->windowState() &
+                             ~(Qt::WindowMinimized | Qt::WindowMaximized));
 }
 
 QString Form::caption() const

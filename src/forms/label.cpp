@@ -26,13 +26,13 @@ Rgb toRgb(const QColor &c)
 
 } // namespace
 
-QFont resolveFont(const FontSpec &spec)
+QFont resolveFont(const FontSpec &wanted)
 {
     QFont font;
-    font.setFamilies({QString::fromLatin1(spec.name), QString::fromLatin1(FallbackFamily)});
-    font.setPointSizeF(spec.size);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    font.setFamilies({QString::fromLatin1(wanted.name), QString::fromLatin1(FallbackFamily)});
+    font.setPointSizeF(wanted.size);
+    font.setBold(wanted.bold);
+    font.setUnderline(wanted.underline);
     return font;
 }
 
@@ -66,8 +66,8 @@ Label *Label::cloneHidden() const
 
 void Label::place()
 {
-    setGeometry(twipsToPixels(m_rect.left), twipsToPixels(m_rect.top),
-                twipsToPixels(m_rect.width), twipsToPixels(m_rect.height));
+    setGeometry(twipsToPixels(m_rect.left), twipsToPixels(m_rect.top), twipsToPixels(m_rect.width),
+                twipsToPixels(m_rect.height));
 }
 
 void Label::setLeft(float twips)
@@ -149,8 +149,8 @@ void Label::paintEvent(QPaintEvent *)
         painter.fillRect(captionRect(), toQColor(*m_backColor));
     painter.setFont(m_font);
     painter.setPen(toQColor(foreColor()));
-    const Qt::Alignment horizontal = m_alignment == Alignment::Center ? Qt::AlignHCenter
-                                                                      : Qt::AlignLeft;
+    const Qt::Alignment horizontal =
+        m_alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft;
     painter.drawText(captionRect(), int(horizontal | Qt::AlignTop) | Qt::TextWordWrap, m_caption);
 }
 

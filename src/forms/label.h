@@ -23,7 +23,7 @@ struct FontSpec {
     bool underline = false;
 };
 
-QFont resolveFont(const FontSpec &spec);
+QFont resolveFont(const FontSpec &wanted);
 
 struct LabelStyle {
     std::optional<Rgb> backColor; // none: the window's own background shows through

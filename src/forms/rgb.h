@@ -10,7 +10,10 @@ struct Rgb {
     std::uint8_t g = 0;
     std::uint8_t b = 0;
 
-    friend constexpr bool operator==(Rgb a, Rgb b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+    friend constexpr bool operator==(Rgb a, Rgb b)
+    {
+        return a.r == b.r && a.g == b.g && a.b == b.b;
+    }
     friend constexpr bool operator!=(Rgb a, Rgb b) { return !(a == b); }
 };
 

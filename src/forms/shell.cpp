@@ -28,8 +28,12 @@ ShellOpener &opener()
 bool shellExecute(const Form &owner, const QString &operation, const QString &file,
                   const QString &parameters, const QString &directory, ShowCommand show)
 {
-    const ShellRequest request{static_cast<quintptr>(owner.window()->winId()), operation, file,
-                               parameters, directory, show};
+    const ShellRequest request{static_cast<quintptr>(owner.window()->winId()),
+                               operation,
+                               file,
+                               parameters,
+                               directory,
+                               show};
     return opener()(request);
 }
 

@@ -43,8 +43,9 @@ void keepOutOfTaskbar(QWidget *window)
     if (state == XCB_ATOM_NONE || skipTaskbar == XCB_ATOM_NONE)
         return;
     // Set before the window is mapped, the window manager reads it as the window's first state.
-    xcb_change_property(connection, XCB_PROP_MODE_APPEND, static_cast<xcb_window_t>(window->winId()),
-                        state, XCB_ATOM_ATOM, 32, 1, &skipTaskbar);
+    xcb_change_property(connection, XCB_PROP_MODE_APPEND,
+                        static_cast<xcb_window_t>(window->winId()), state, XCB_ATOM_ATOM, 32, 1,
+                        &skipTaskbar);
     xcb_flush(connection);
 #else
     Q_UNUSED(window);

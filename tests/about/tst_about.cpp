@@ -26,8 +26,8 @@ struct AboutTexts {
     QString caption, title, version, lite, address, copyright;
     bool operator==(const AboutTexts &o) const
     {
-        return caption == o.caption && title == o.title && version == o.version &&
-               lite == o.lite && address == o.address && copyright == o.copyright;
+        return caption == o.caption && title == o.title && version == o.version && lite == o.lite &&
+               address == o.address && copyright == o.copyright;
     }
 };
 
@@ -44,8 +44,8 @@ void whileAboutIsOpen(const std::function<void(frmAbout &)> &look)
 
 AboutTexts textsOf(frmAbout &about)
 {
-    return {about.caption(),          about.lblTitle->caption(), about.lblVersion->caption(),
-            about.Label2->caption(),  about.Label3->caption(),   about.Label1->caption()};
+    return {about.caption(),         about.lblTitle->caption(), about.lblVersion->caption(),
+            about.Label2->caption(), about.Label3->caption(),   about.Label1->caption()};
 }
 
 } // namespace

@@ -103,8 +103,10 @@ private slots:
         QTest::addColumn<QString>("variable");
         QTest::addColumn<QString>("value");
         QTest::newRow("DISPLAY unset") << "DISPLAY" << QString();
-        QTest::newRow("DISPLAY unreachable") << "DISPLAY" << ":97";
-        QTest::newRow("platform plugin missing") << "QT_QPA_PLATFORM" << "nosuchplatform";
+        QTest::newRow("DISPLAY unreachable") << "DISPLAY"
+                                             << ":97";
+        QTest::newRow("platform plugin missing") << "QT_QPA_PLATFORM"
+                                                 << "nosuchplatform";
     }
 
     void startWithoutADisplaySaysSoAndFails()

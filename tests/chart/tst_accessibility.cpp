@@ -37,10 +37,13 @@ private slots:
             for (int index : {0, 9, 47, 53, 80, 89}) {
                 const int volts = printed::RowHeaders[index / 10];
                 const int mm = printed::ColumnHeaders[index % 10];
-                const int figure = printed::figure(neon ? printed::Neon : printed::Argon, volts, mm);
+                const int figure =
+                    printed::figure(neon ? printed::Neon : printed::Argon, volts, mm);
                 const QString name = QString("%1, %2 volts, %3 mm: %4")
                                          .arg(neon ? "NEON GAS" : "BLUE GAS")
-                                         .arg(volts).arg(mm).arg(figure);
+                                         .arg(volts)
+                                         .arg(mm)
+                                         .arg(figure);
                 QTest::addRow("%s %d", neon ? "neon" : "argon", index) << neon << index << name;
             }
     }
@@ -58,22 +61,27 @@ private slots:
 
     void headersAndLink()
     {
-        QCOMPARE(readerView(chart().diamLabelA[7])->text(QAccessible::Name), QStringLiteral("11 mm"));
+        QCOMPARE(readerView(chart().diamLabelA[7])->text(QAccessible::Name),
+                 QStringLiteral("11 mm"));
         QCOMPARE(readerView(chart().TranLabelN[4])->text(QAccessible::Name),
                  QStringLiteral("6000 volts"));
         QAccessibleInterface *link = readerView(*chart().urlLabel);
         QCOMPARE(link->role(), QAccessible::Link);
         QVERIFY(link->text(QAccessible::Name).contains(QStringLiteral("maker's web site")));
         QVERIFY(link->text(QAccessible::Name).contains(QStringLiteral("www.orvelle.example")));
-        QCOMPARE(readerView(chart().Label3[1])->text(QAccessible::Name), QStringLiteral("NEON GAS"));
+        QCOMPARE(readerView(chart().Label3[1])->text(QAccessible::Name),
+                 QStringLiteral("NEON GAS"));
     }
 
     void marksAreExposed()
     {
         chart().lblNeon_Click(47);
-        QCOMPARE(readerView(chart().lblNeon[47])->text(QAccessible::Description), QStringLiteral("target"));
-        QCOMPARE(readerView(chart().lblNeon[40])->text(QAccessible::Description), QStringLiteral("crosshair"));
-        QCOMPARE(readerView(chart().lblNeon[87])->text(QAccessible::Description), QStringLiteral("crosshair"));
+        QCOMPARE(readerView(chart().lblNeon[47])->text(QAccessible::Description),
+                 QStringLiteral("target"));
+        QCOMPARE(readerView(chart().lblNeon[40])->text(QAccessible::Description),
+                 QStringLiteral("crosshair"));
+        QCOMPARE(readerView(chart().lblNeon[87])->text(QAccessible::Description),
+                 QStringLiteral("crosshair"));
         QCOMPARE(readerView(chart().lblNeon[0])->text(QAccessible::Description), QString());
         QCOMPARE(readerView(chart().lblArgon[47])->text(QAccessible::Description), QString());
         chart().Clear_All();

@@ -1,4 +1,3 @@
-#include "about/frmabout.h"
 #include "chart/frmcharts.h"
 #include "forms/label.h"
 #include "forms/menuitem.h"
@@ -36,12 +35,6 @@ QList<int> range(int from, int to, int step = 1)
     return values;
 }
 
-quint32 stormSeed()
-{
-    const QByteArray fromEnvironment = qgetenv("VARELUX_SEED");
-    return fromEnvironment.isEmpty() ? 20261206u : fromEnvironment.toUInt();
-}
-
 } // namespace
 
 class CrosshairsTest : public QObject {
@@ -75,12 +68,16 @@ private slots:
         QTest::addColumn<QString>("columnHeader");
         const QList<int> around0 = range(1, 9) + range(10, 80, 10);
         const QList<int> around89 = range(80, 88) + range(9, 79, 10);
-        const QList<int> around47 = range(40, 46) + QList<int>{48, 49, 7, 17, 27, 37, 57, 67, 77, 87};
+        const QList<int> around47 =
+            range(40, 46) + QList<int>{48, 49, 7, 17, 27, 37, 57, 67, 77, 87};
         for (Gas gas : {Gas::Argon, Gas::Neon}) {
             const char *name = gas == Gas::Argon ? "argon" : "neon";
-            QTest::addRow("%s 0 marks 15000 and 25", name) << gas << 0 << around0 << "15000" << "25";
-            QTest::addRow("%s 89 marks 2000 and 9", name) << gas << 89 << around89 << "2000" << "9";
-            QTest::addRow("%s 47 marks 6000 and 11", name) << gas << 47 << around47 << "6000" << "11";
+            QTest::addRow("%s 0 marks 15000 and 25", name) << gas << 0 << around0 << "15000"
+                                                           << "25";
+            QTest::addRow("%s 89 marks 2000 and 9", name) << gas << 89 << around89 << "2000"
+                                                          << "9";
+            QTest::addRow("%s 47 marks 6000 and 11", name) << gas << 47 << around47 << "6000"
+                                                           << "11";
         }
     }
 
@@ -98,7 +95,7 @@ private slots:
         const forms::LabelArray &rows = neon ? chart().TranLabelN : chart().TranLabelA;
         const forms::LabelArray &columns = neon ? chart().diamLabelN : chart().diamLabelA;
         for (int i = 0; i < 90; ++i) {
-            const Rgb want = i == index ? Rgb{255, 255, 0}
+            const Rgb want = i == index                ? Rgb{255, 255, 0}
                              : lightYellow.contains(i) ? Rgb{255, 255, 192}
                                                        : Rgb{255, 255, 255};
             QVERIFY2(cells[i].backColor() == want, qPrintable(QString("cell %1").arg(i)));
@@ -109,7 +106,8 @@ private slots:
         for (const forms::LabelArray *headers : {&rows, &columns})
             for (int k = 0; k <= headers->ubound(); ++k) {
                 const forms::Label &header = (*headers)[k];
-                const bool marked = header.caption() == (headers == &rows ? rowHeader : columnHeader);
+                const bool marked =
+                    header.caption() == (headers == &rows ? rowHeader : columnHeader);
                 QCOMPARE(header.backColor(), (marked ? Rgb{255, 255, 0} : rest));
                 QCOMPARE(header.foreColor(), (marked ? Rgb{0, 0, 0} : restText));
             }
@@ -127,7 +125,8 @@ private slots:
         QTest::newRow("two grids at once") << C{{Gas::Argon, 12}, {Gas::Neon, 75}};
         QTest::newRow("second click in a grid moves it") << C{{Gas::Argon, 0}, {Gas::Argon, 89}};
         QTest::newRow("move within a row") << C{{Gas::Neon, 40}, {Gas::Neon, 45}};
-        QTest::newRow("move within a column") << C{{Gas::Argon, 3}, {Gas::Argon, 83}, {Gas::Neon, 3}};
+        QTest::newRow("move within a column")
+            << C{{Gas::Argon, 3}, {Gas::Argon, 83}, {Gas::Neon, 3}};
     }
 
     void sequences()
@@ -144,50 +143,28 @@ private slots:
     void backgroundClearsBothGrids_data()
     {
         QTest::addColumn<bool>("crosshairsOff");
-        QTest::newRow("crosshairs on") << false;
-        QTest::newRow("crosshairs off") << true;
+        QTest::addColumn<QPoint>("point");
+        for (bool off : {false, true}) {
+            const char *state = off ? "crosshairs off" : "crosshairs on";
+            QTest::addRow("%s, top left corner", state) << off << QPoint(2, 2);
+            QTest::addRow("%s, between the grids", state) << off << QPoint(200, 226);
+            QTest::addRow("%s, right of the argon grid", state) << off << QPoint(300, 100);
+            QTest::addRow("%s, bottom edge", state) << off << QPoint(150, 426);
+        }
     }
 
     void backgroundClearsBothGrids()
     {
         QFETCH(bool, crosshairsOff);
+        QFETCH(QPoint, point);
         clickCell(Gas::Argon, 5);
         clickCell(Gas::Neon, 66);
         if (crosshairsOff) {
             chart().mnuVCross->action()->trigger();
             chart().mnuVCross->setChecked(false);
         }
-        testsupport::clickAt(chart().client(), {200, 226});
+        testsupport::clickAt(chart().client(), point);
         QCOMPARE(ChartModel().differenceFrom(chart()), QString());
-    }
-
-    void otherLabelsChangeNoMark_data()
-    {
-        QTest::addColumn<QString>("which");
-        for (const char *which : {"argon column header", "argon row header", "neon column header",
-                                  "neon row header", "title", "axis title", "maker line", "link"})
-            QTest::newRow(which) << which;
-    }
-
-    void otherLabelsChangeNoMark()
-    {
-        QFETCH(QString, which);
-        const std::map<QString, forms::Label *> labels{
-            {"argon column header", &chart().diamLabelA[4]},
-            {"argon row header", &chart().TranLabelA[2]},
-            {"neon column header", &chart().diamLabelN[7]},
-            {"neon row header", &chart().TranLabelN[4]},
-            {"title", &chart().Label3[1]},
-            {"axis title", &chart().Label1[0]},
-            {"maker line", chart().Label4},
-            {"link", chart().urlLabel}};
-        ChartModel model;
-        clickCell(Gas::Argon, 33);
-        clickCell(Gas::Neon, 47);
-        model.cellClick(Gas::Argon, 33);
-        model.cellClick(Gas::Neon, 47);
-        testsupport::click(*labels.at(which));
-        QCOMPARE(model.differenceFrom(chart()), QString());
     }
 
     void crosshairSwitch()
@@ -251,21 +228,6 @@ private slots:
         QVERIFY(chart().window()->isVisible());
         QCOMPARE(QApplication::topLevelWidgets().size(), windowsBefore);
         QVERIFY(!QApplication::activeModalWidget());
-    }
-
-    // The model and the window side by side over thousands of random events.
-    void modelCheck()
-    {
-        const quint32 seed = stormSeed();
-        m_openerSucceeds = false;
-        testsupport::EventStorm storm(chart(), seed);
-        for (int n = 0; n < 3000; ++n) {
-            const QString event = storm.step();
-            const QString difference = storm.model().differenceFrom(chart());
-            QVERIFY2(difference.isEmpty(), qPrintable(QString("seed %1, event %2 (%3): %4")
-                                                          .arg(seed).arg(n).arg(event, difference)));
-            QVERIFY2(!forms::isLoaded<frmAbout>(), qPrintable(QString("seed %1, event %2").arg(seed).arg(n)));
-        }
     }
 
 private:

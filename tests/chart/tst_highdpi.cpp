@@ -43,7 +43,8 @@ private slots:
         QCOMPARE(chart().window()->windowHandle()->devicePixelRatio(), 2.0);
         const QImage image = clientImage();
         QCOMPARE(image.size(), QSize(612, 858));
-        QCOMPARE(chart().lblArgon[89].geometry(), QRect(4080 / 15, (1170 + 8 * 240) / 15, 375 / 15, 255 / 15));
+        QCOMPARE(chart().lblArgon[89].geometry(),
+                 QRect(4080 / 15, (1170 + 8 * 240) / 15, 375 / 15, 255 / 15));
     }
 
     void labelsInProportion_data()
@@ -62,9 +63,9 @@ private slots:
         QFETCH(QColor, colour);
         const QStringList parts = which.split(' ');
         const std::map<QString, forms::LabelArray *> arrays{{"lblArgon", &chart().lblArgon},
-                                                             {"diamLabelA", &chart().diamLabelA},
-                                                             {"TranLabelN", &chart().TranLabelN},
-                                                             {"lblNeon", &chart().lblNeon}};
+                                                            {"diamLabelA", &chart().diamLabelA},
+                                                            {"TranLabelN", &chart().TranLabelN},
+                                                            {"lblNeon", &chart().lblNeon}};
         const forms::Label &label = (*arrays.at(parts[0]))[parts[1].toInt()];
         const QRect device = devicePixels(label.geometry());
         const QImage image = clientImage();

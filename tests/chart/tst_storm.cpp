@@ -45,10 +45,11 @@ private slots:
             const QString event = storm.step();
             const QString difference = storm.model().differenceFrom(chart);
             if (!difference.isEmpty() || forms::isLoaded<frmAbout>() || testsupport::endCount())
-                QFAIL(qPrintable(QString("seed %1, event %2 (%3): %4")
-                                     .arg(seed)
-                                     .arg(n)
-                                     .arg(event, difference.isEmpty() ? "About box or end" : difference)));
+                QFAIL(qPrintable(
+                    QString("seed %1, event %2 (%3): %4")
+                        .arg(seed)
+                        .arg(n)
+                        .arg(event, difference.isEmpty() ? "About box or end" : difference)));
         }
         QVERIFY(chart.window()->isVisible());
     }

@@ -269,7 +269,8 @@ private slots:
             return true;
         });
         Probe &probe = instance<Probe>();
-        QVERIFY(shellExecute(probe, "open", "http://www.example.test", {}, {}, ShowCommand::Normal));
+        QVERIFY(
+            shellExecute(probe, "open", "http://www.example.test", {}, {}, ShowCommand::Normal));
         setShellOpener({});
         QCOMPARE(requests.size(), 1);
         QCOMPARE(requests[0].owner, quintptr(probe.window()->winId()));

@@ -90,18 +90,28 @@ QString ChartModel::differenceFrom(const frmCharts &chart) const
         const forms::LabelArray &cells, &rows, &columns;
         const char *names[3];
     } grids[] = {
-        {Gas::Argon, m_argon, chart.lblArgon, chart.TranLabelA, chart.diamLabelA,
+        {Gas::Argon,
+         m_argon,
+         chart.lblArgon,
+         chart.TranLabelA,
+         chart.diamLabelA,
          {"lblArgon", "TranLabelA", "diamLabelA"}},
-        {Gas::Neon, m_neon, chart.lblNeon, chart.TranLabelN, chart.diamLabelN,
+        {Gas::Neon,
+         m_neon,
+         chart.lblNeon,
+         chart.TranLabelN,
+         chart.diamLabelN,
          {"lblNeon", "TranLabelN", "diamLabelN"}},
     };
     for (const auto &g : grids) {
         for (int i = 0; i < 90; ++i)
-            if (QString d = describe(g.cells[i], cellLook(g.target, i), g.names[0], i); !d.isEmpty())
+            if (QString d = describe(g.cells[i], cellLook(g.target, i), g.names[0], i);
+                !d.isEmpty())
                 return d;
         for (int r = 0; r < 9; ++r) {
             const bool marked = g.target && *g.target / 10 == r;
-            if (QString d = describe(g.rows[r], headerLook(g.gas, marked), g.names[1], r); !d.isEmpty())
+            if (QString d = describe(g.rows[r], headerLook(g.gas, marked), g.names[1], r);
+                !d.isEmpty())
                 return d;
         }
         for (int c = 0; c < 10; ++c) {
@@ -163,10 +173,9 @@ QString EventStorm::step()
         return QString("background at %1, %2").arg(point.x()).arg(point.y());
     }
     if (kind < 86) {
-        const forms::LabelArray *arrays[] = {&m_chart.diamLabelA, &m_chart.TranLabelA,
-                                             &m_chart.diamLabelN, &m_chart.TranLabelN,
-                                             &m_chart.Label1,     &m_chart.Label2,
-                                             &m_chart.Label3};
+        const forms::LabelArray *arrays[] = {
+            &m_chart.diamLabelA, &m_chart.TranLabelA, &m_chart.diamLabelN, &m_chart.TranLabelN,
+            &m_chart.Label1,     &m_chart.Label2,     &m_chart.Label3};
         const forms::LabelArray &array = *arrays[m_random.bounded(int(std::size(arrays)))];
         const int index = m_random.bounded(array.ubound() + 1);
         click(array[index]);
