@@ -36,27 +36,29 @@ protected:
 
 PaintCounter *counter = nullptr;
 
-void report(const char *name, std::vector<qint64> samples, long long paintsBefore)
+struct Figure {
+    std::vector<qint64> samples;
+    long long paints = 0;
+};
+
+void timeInto(Figure &figure, const std::function<void()> &step)
 {
-    const auto count = static_cast<long long>(samples.size());
+    const long long paintsBefore = counter->paints;
+    QElapsedTimer timer;
+    timer.start();
+    step();
+    figure.samples.push_back(timer.nsecsElapsed());
+    figure.paints += counter->paints - paintsBefore;
+}
+
+void report(const char *name, Figure figure)
+{
+    auto &samples = figure.samples;
     std::sort(samples.begin(), samples.end());
     std::printf("%s %lld %lld %lld paints/op %.1f\n", name, static_cast<long long>(samples.front()),
                 static_cast<long long>(samples[samples.size() / 2]),
                 static_cast<long long>(samples.back()),
-                double(counter->paints - paintsBefore) / double(count));
-}
-
-std::vector<qint64> timeEach(int count, const std::function<void(int)> &step)
-{
-    std::vector<qint64> samples;
-    samples.reserve(count);
-    QElapsedTimer timer;
-    for (int n = 0; n < count; ++n) {
-        timer.start();
-        step(n);
-        samples.push_back(timer.nsecsElapsed());
-    }
-    return samples;
+                double(figure.paints) / double(samples.size()));
 }
 
 void measure(int clicks, int cycles)
@@ -65,40 +67,39 @@ void measure(int clicks, int cycles)
     const QList<QWidget *> everything = chart.window()->findChildren<QWidget *>();
     QCoreApplication::processEvents();
 
-    // Clicks alternate between the grids and walk over every cell.
-    long long before = counter->paints;
-    report("click",
-           timeEach(clicks,
-                    [&](int n) {
-                        const auto index = static_cast<qint16>(n * 37 % 90);
-                        if (n % 2)
-                            chart.lblNeon_Click(index);
-                        else
-                            chart.lblArgon_Click(index);
-                        QCoreApplication::processEvents();
-                    }),
-           before);
-    // The floor: every label, the menu bar and the window itself painted again as they are.
-    before = counter->paints;
-    report("repaint",
-           timeEach(clicks,
-                    [&](int) {
-                        chart.window()->update();
-                        for (QWidget *widget : everything)
-                            widget->update();
-                        QCoreApplication::processEvents();
-                    }),
-           before);
-    before = counter->paints;
-    report("about",
-           timeEach(cycles,
-                    [&](int) {
-                        QTimer::singleShot(0, &chart,
-                                           [] { forms::instance<frmAbout>().cmdOK_Click(); });
-                        chart.mnuAbout_Click();
-                        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                    }),
-           before);
+    // A click and its floor take turns, so that both see the same machine. Clicks alternate
+    // between the grids and walk over every cell; the floor paints every label, the menu bar
+    // and the window itself again as they are.
+    Figure click;
+    Figure repaint;
+    for (int n = 0; n < clicks; ++n) {
+        timeInto(click, [&] {
+            const auto index = static_cast<qint16>(n * 37 % 90);
+            if (n % 2)
+                chart.lblNeon_Click(index);
+            else
+                chart.lblArgon_Click(index);
+            QCoreApplication::processEvents();
+        });
+        timeInto(repaint, [&] {
+            chart.window()->update();
+            for (QWidget *widget : everything)
+                widget->update();
+            QCoreApplication::processEvents();
+        });
+    }
+    report("click", click);
+    report("repaint", repaint);
+
+    Figure about;
+    for (int n = 0; n < cycles; ++n)
+        timeInto(about, [&] {
+            QTimer::singleShot(0, &chart, [] { forms::instance<frmAbout>().cmdOK_Click(); });
+            chart.mnuAbout_Click();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        });
+    report("about", about);
+
     std::fflush(stdout);
     forms::App::end();
 }
