@@ -177,12 +177,11 @@ void Form::show()
 
 void Form::showModal()
 {
-    QPointer<Form> self(this);
     QEventLoop loop;
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
     m_window->setWindowModality(Qt::ApplicationModal);
     show();
-    if (self && !m_gone)
+    if (!m_gone)
         loop.exec();
 }
 
@@ -199,26 +198,27 @@ bool Form::unload()
     Form_Unload(cancel);
     if (cancel != 0)
         return false;
-    if (!m_gone) {
-        m_gone = true;
-        forget();
-        m_window->hide();
-        emit unloaded();
-        deleteLater();
-    }
+    if (!m_gone) // Form_Unload may have ended the program, and this window with it
+        dispose();
     return true;
 }
 
 void Form::destroyAll()
 {
     const std::vector<Form *> forms = liveForms();
-    for (Form *form : forms) {
-        form->m_gone = true;
-        form->forget();
-        form->m_window->hide();
-        emit form->unloaded();
-        form->deleteLater();
-    }
+    for (Form *form : forms)
+        form->dispose();
+}
+
+// Gone at once for the program; the objects themselves go once the current event is handled,
+// since this may run inside one of the window's own handlers.
+void Form::dispose()
+{
+    m_gone = true;
+    forget();
+    m_window->hide();
+    emit unloaded();
+    deleteLater();
 }
 
 void Form::setWindowStateNormal()

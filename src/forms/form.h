@@ -76,6 +76,7 @@ private:
 
     void runLoad();
     void forget();
+    void dispose();
     void placeAtStart();
     QSize designedClientSize() const;
 
