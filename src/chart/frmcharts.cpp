@@ -95,14 +95,16 @@ struct frmCharts::Grid {
 
 frmCharts::Grid frmCharts::argonGrid()
 {
-    return {Label3[0],           diamLabelA, TranLabelA,  lblArgon,
-            Module1::ArgonTable, {Cyan, {}}, {Yellow, {}}};
+    const HeaderLook rest{Cyan, {}};
+    const HeaderLook marked{Yellow, {}}; // argon headers change their background only
+    return {Label3[0], diamLabelA, TranLabelA, lblArgon, Module1::ArgonTable, rest, marked};
 }
 
 frmCharts::Grid frmCharts::neonGrid()
 {
-    return {Label3[1],          diamLabelN,   TranLabelN,     lblNeon,
-            Module1::NeonTable, {Red, White}, {Yellow, Black}};
+    const HeaderLook rest{Red, White};
+    const HeaderLook marked{Yellow, Black};
+    return {Label3[1], diamLabelN, TranLabelN, lblNeon, Module1::NeonTable, rest, marked};
 }
 
 frmCharts::frmCharts()
