@@ -114,11 +114,6 @@ Form::~Form()
     delete m_window;
 }
 
-void Form::runLoad()
-{
-    Form_Load();
-}
-
 void Form::forget()
 {
     if (m_slot && *m_slot == this)

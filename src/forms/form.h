@@ -3,7 +3,6 @@
 #include "twips.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QSize>
 #include <QString>
 
@@ -74,14 +73,13 @@ private:
     friend class FormWindow;
     template <class T> friend T &instance();
 
-    void runLoad();
     void forget();
     void dispose();
     void placeAtStart();
     QSize designedClientSize() const;
 
     FormDesign m_design;
-    QPointer<FormWindow> m_window;
+    FormWindow *m_window = nullptr;
     QWidget *m_client = nullptr;
     QMenuBar *m_menuBar = nullptr;
     Form **m_slot = nullptr;
@@ -101,7 +99,7 @@ template <class T> T &instance()
         auto *form = new T;
         slot = form;
         form->m_slot = &slot;
-        form->runLoad();
+        static_cast<Form *>(form)->Form_Load();
     }
     return static_cast<T &>(*slot);
 }

@@ -42,6 +42,22 @@ Label::Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
       m_foreColor(style.foreColor), m_font(resolveFont(style.font)), m_alignment(style.alignment),
       m_border(style.border)
 {
+    setUp();
+}
+
+// Every property of the model but its caption.
+Label::Label(QWidget *client, const Label &model)
+    : QWidget(client), m_rect(model.m_rect), m_backColor(model.m_backColor),
+      m_foreColor(model.m_foreColor), m_font(model.m_font), m_alignment(model.m_alignment),
+      m_border(model.m_border), m_link(model.m_link), m_describeState(model.m_describeState)
+{
+    if (model.testAttribute(Qt::WA_SetCursor))
+        setCursor(model.cursor());
+    setUp();
+}
+
+void Label::setUp()
+{
     installLabelAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent, m_backColor.has_value());
     place();
@@ -49,17 +65,7 @@ Label::Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
 
 Label *Label::cloneHidden() const
 {
-    auto *copy = new Label(parentWidget(), m_rect, LabelStyle{});
-    copy->m_backColor = m_backColor;
-    copy->m_foreColor = m_foreColor;
-    copy->m_font = m_font;
-    copy->m_alignment = m_alignment;
-    copy->m_border = m_border;
-    copy->m_link = m_link;
-    copy->m_describeState = m_describeState;
-    copy->setAttribute(Qt::WA_OpaquePaintEvent, m_backColor.has_value());
-    if (testAttribute(Qt::WA_SetCursor))
-        copy->setCursor(cursor());
+    auto *copy = new Label(parentWidget(), *this);
     copy->hide();
     return copy;
 }

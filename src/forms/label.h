@@ -89,6 +89,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    Label(QWidget *client, const Label &model);
+    void setUp();
     void place();
     void lookChanged();
 
