@@ -10,6 +10,7 @@
 #include "forms/menuitem.h"
 #include "forms/shell.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -30,6 +31,7 @@ const forms::FormDesign Design = [] {
     d.maxButton = false;
     d.startPosition = forms::StartPosition::CenterScreen;
     d.icon = ":/res/varelux.xpm";
+    d.keyPreview = true;
     return d;
 }();
 
@@ -117,6 +119,7 @@ frmCharts::frmCharts()
     urlLabel = new forms::Label(client(), {1440, 240, 1695, 240}, LinkStyle, MakerHost);
     urlLabel->setMouseIcon(forms::cursorFromImage(":/res/hand.xpm", 12, 2));
     urlLabel->setLink(true);
+    urlLabel->setTabStop(true);
     urlLabel->setAccessibleName(QStringLiteral("Opens the maker's web site, ") + MakerHost);
 
     Label3.add(0, {840, 540, 975, 255}, TitleStyle, QStringLiteral("BLUE GAS"));
@@ -243,12 +246,72 @@ void frmCharts::Form_Click()
 
 void frmCharts::lblArgon_Click(qint16 Index)
 {
+    m_cursor = {false, Index};
     Show_Crosshair(argonGrid(), Index);
 }
 
 void frmCharts::lblNeon_Click(qint16 Index)
 {
+    m_cursor = {true, Index};
     Show_Crosshair(neonGrid(), Index);
+}
+
+// Arrows and the Page keys act on the grids wherever the focus is; Enter and Space mark the
+// cursor's cell unless the link has the focus, which they then click.
+void frmCharts::Form_KeyDown(qint16 &KeyCode, qint16 Shift)
+{
+    if (Shift & (forms::CtrlMask | forms::AltMask))
+        return;
+    switch (KeyCode) {
+    case forms::Key::Left:
+        Move_Cursor(0, -1);
+        break;
+    case forms::Key::Right:
+        Move_Cursor(0, 1);
+        break;
+    case forms::Key::Up:
+        Move_Cursor(-1, 0);
+        break;
+    case forms::Key::Down:
+        Move_Cursor(1, 0);
+        break;
+    case forms::Key::PageUp:
+    case forms::Key::PageDown:
+        m_cursor.neon = KeyCode == forms::Key::PageDown;
+        Mark_Cursor();
+        break;
+    case forms::Key::Return:
+    case forms::Key::Space:
+        if (activeControl() == urlLabel)
+            return;
+        Mark_Cursor();
+        break;
+    case forms::Key::Escape:
+        Clear_All();
+        break;
+    default:
+        return;
+    }
+    KeyCode = 0;
+}
+
+// One cell at a time within the cursor's grid; at an edge the cursor stays put.
+void frmCharts::Move_Cursor(int rows, int columns)
+{
+    const int row = std::clamp(m_cursor.index / Columns + rows, 0, Rows - 1);
+    const int column = std::clamp(m_cursor.index % Columns + columns, 0, Columns - 1);
+    m_cursor.index = static_cast<qint16>(Columns * row + column);
+    Mark_Cursor();
+}
+
+void frmCharts::Mark_Cursor()
+{
+    const KeyCursor cursor = m_cursor;
+    if (cursor.neon)
+        lblNeon_Click(cursor.index);
+    else
+        lblArgon_Click(cursor.index);
+    (cursor.neon ? lblNeon : lblArgon)[cursor.index].reportFocus();
 }
 
 void frmCharts::Clear_All()

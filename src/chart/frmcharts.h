@@ -12,7 +12,8 @@ class MenuItem;
 // headers (diameters), row headers (voltages) and cells. Only members 0 and 1 of each array are
 // designed; Form_Load builds the rest from member 0 and fills them from the loading tables.
 // A cell click marks its crosshair in its own grid; the marks live only in the labels' colours
-// and the crosshair switch is the check mark of mnuVCross.
+// and the crosshair switch is the check mark of mnuVCross. The keyboard has one cursor, a cell
+// of one grid: keys move it and mark the cell they land on through the same click handlers.
 class frmCharts : public forms::Form {
     Q_OBJECT
 public:
@@ -48,6 +49,7 @@ protected:
     void Form_Load() override;
     void Form_Unload(qint16 &cancel) override;
     void Form_Click() override;
+    void Form_KeyDown(qint16 &KeyCode, qint16 Shift) override;
 
 private:
     struct Grid;
@@ -56,4 +58,12 @@ private:
     void Load_Grid(const Grid &grid);
     void Reset_Grid(const Grid &grid);
     void Show_Crosshair(const Grid &grid, qint16 Index);
+    void Move_Cursor(int rows, int columns);
+    void Mark_Cursor();
+
+    // Where the keyboard is: a cell of the BLUE GAS grid or of the NEON GAS grid.
+    struct KeyCursor {
+        bool neon = false;
+        qint16 index = 0;
+    } m_cursor;
 };

@@ -1,14 +1,18 @@
 #include "app.h"
 
+#include "commandline.h"
 #include "form.h"
 #include "version.h"
 
 #include <QApplication>
 #include <QByteArray>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace forms {
 
@@ -33,7 +37,10 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, co
     }
     const QByteArray display = qgetenv("DISPLAY");
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty() && platform != "xcb")
+    if (platform == "wayland" && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        std::fprintf(stderr, "varelux: cannot start: cannot connect to the Wayland display \"%s\"\n",
+                     qgetenv("WAYLAND_DISPLAY").constData());
+    else if (!platform.isEmpty() && platform != "xcb")
         std::fprintf(stderr,
                      "varelux: cannot start: the display platform \"%s\" is not available\n",
                      platform.constData());
@@ -45,6 +52,22 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, co
                      display.constData());
     Q_UNUSED(context);
     std::_Exit(2);
+}
+
+// On a Wayland desktop the program is a Wayland client of its own, when Qt's Wayland platform is
+// installed; otherwise Qt's usual choice stands (X11, through XWayland there).
+void preferWayland(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    for (int i = 1; i < argc; ++i)
+        if (!std::strcmp(argv[i], "-platform") || !std::strcmp(argv[i], "--platform"))
+            return;
+    const QString plugin = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                           QStringLiteral("/platforms/libqwayland-generic.so");
+    if (QFileInfo::exists(plugin))
+        qputenv("QT_QPA_PLATFORM", "wayland");
 }
 
 } // namespace
@@ -85,6 +108,9 @@ void App::setEndHandler(std::function<void()> handler)
 
 int App::run(int &argc, char **argv, const std::function<void()> &start)
 {
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
+    preferWayland(argc, argv);
     previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(previousHandler);

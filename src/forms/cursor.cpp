@@ -3,23 +3,26 @@
 #include <QGuiApplication>
 #include <QPixmap>
 
+#include <cmath>
+
 namespace forms {
 
+// On a scaled screen the pointer is drawn from the 2x image, brought to the screen's own scale
+// so that it stays sharp and keeps its size. X11 takes the hot spot in the image's own pixels,
+// so it is scaled with the image.
 QCursor cursorFromImage(const char *resource, int hotX, int hotY)
 {
     const QString name = QString::fromLatin1(resource);
-    // On a scaled screen the pointer is drawn from a 2x image, so that it stays sharp. X11 takes
-    // the hot spot in the image's own pixels, so it is scaled with the image.
-    if (qApp->devicePixelRatio() > 1) {
-        QString big = name;
-        big.insert(big.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
-        QPixmap pixmap(big);
-        if (!pixmap.isNull()) {
-            pixmap.setDevicePixelRatio(2);
-            return QCursor(pixmap, 2 * hotX, 2 * hotY);
-        }
-    }
-    return QCursor(QPixmap(name), hotX, hotY);
+    const QPixmap plain(name);
+    const qreal scale = qApp->devicePixelRatio();
+    if (scale <= 1)
+        return QCursor(plain, hotX, hotY);
+    QString big = name;
+    big.insert(big.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+    QPixmap pixmap = QPixmap(big).scaled(plain.size() * scale, Qt::IgnoreAspectRatio,
+                                         Qt::SmoothTransformation);
+    pixmap.setDevicePixelRatio(scale);
+    return QCursor(pixmap, int(std::lround(hotX * scale)), int(std::lround(hotY * scale)));
 }
 
 } // namespace forms

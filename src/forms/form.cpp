@@ -4,8 +4,11 @@
 #include "menuitem.h"
 #include "taskbar.h"
 
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QIcon>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -65,11 +68,49 @@ private:
     bool m_pressed = false;
 };
 
+qint16 keyCodeOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Tab:
+        return Key::Tab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Key::Return;
+    case Qt::Key_Escape:
+        return Key::Escape;
+    case Qt::Key_Space:
+        return Key::Space;
+    case Qt::Key_PageUp:
+        return Key::PageUp;
+    case Qt::Key_PageDown:
+        return Key::PageDown;
+    case Qt::Key_Left:
+        return Key::Left;
+    case Qt::Key_Up:
+        return Key::Up;
+    case Qt::Key_Right:
+        return Key::Right;
+    case Qt::Key_Down:
+        return Key::Down;
+    default:
+        return 0;
+    }
+}
+
+qint16 shiftStateOf(Qt::KeyboardModifiers modifiers)
+{
+    return qint16((modifiers & Qt::ShiftModifier ? ShiftMask : 0) |
+                  (modifiers & Qt::ControlModifier ? CtrlMask : 0) |
+                  (modifiers & Qt::AltModifier ? AltMask : 0));
+}
+
 } // namespace
 
 class FormWindow : public QWidget {
 public:
     FormWindow(Form &form, Qt::WindowFlags flags) : QWidget(nullptr, flags), m_form(form) {}
+
+    bool isDialog() const { return m_form.m_design.border == WindowBorder::FixedDialog; }
 
 protected:
     void closeEvent(QCloseEvent *event) override { event->setAccepted(m_form.unload()); }
@@ -78,8 +119,42 @@ private:
     Form &m_form;
 };
 
+namespace {
+
+// Screen readers announce a window as a frame and the About-style box as a dialog; a dialog
+// also reads out its labels, in the order they stand in it.
+class FormWindowAccessible : public QAccessibleWidget {
+public:
+    explicit FormWindowAccessible(FormWindow *window)
+        : QAccessibleWidget(window, window->isDialog() ? QAccessible::Dialog : QAccessible::Window)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Description || role() != QAccessible::Dialog)
+            return QAccessibleWidget::text(kind);
+        QStringList texts;
+        const auto labels = widget()->findChildren<Label *>();
+        for (const Label *label : labels)
+            texts << label->caption();
+        return texts.join(QLatin1Char('\n'));
+    }
+};
+
+QAccessibleInterface *formWindowFactory(const QString &, QObject *object)
+{
+    if (auto *window = dynamic_cast<FormWindow *>(object))
+        return new FormWindowAccessible(window);
+    return nullptr;
+}
+
+} // namespace
+
 Form::Form(const FormDesign &design) : m_design(design)
 {
+    static const bool accessible = (QAccessible::installFactory(formWindowFactory), true);
+    Q_UNUSED(accessible);
     liveForms().push_back(this);
     m_window = new FormWindow(*this, flagsFor(design));
     m_window->setWindowTitle(design.caption);
@@ -96,6 +171,14 @@ Form::Form(const FormDesign &design) : m_design(design)
     });
     m_client->setObjectName(QStringLiteral("client"));
     layout->addWidget(m_client);
+
+    if (design.keyPreview) {
+        // The window itself holds the focus until the user tabs to a control, so that keys
+        // reach the window's handler and no control shows a focus ring at start.
+        m_client->setFocusPolicy(Qt::ClickFocus);
+        m_client->setFocus();
+        qApp->installEventFilter(this);
+    }
 
     if (design.border != WindowBorder::Sizable) {
         m_client->setFixedSize(designedClientSize());
@@ -166,8 +249,11 @@ void Form::show()
 {
     placeAtStart();
     m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    // Wayland leaves stacking and activation to the compositor.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        m_window->raise();
+        m_window->activateWindow();
+    }
 }
 
 void Form::showModal()
@@ -240,6 +326,29 @@ QWidget *Form::window() const
 QWidget *Form::client() const
 {
     return m_client;
+}
+
+QWidget *Form::activeControl() const
+{
+    QWidget *focus = m_window->focusWidget();
+    return focus == m_client ? nullptr : focus;
+}
+
+// Keys meant for this window go to its key handler first, whichever of its controls has the
+// focus; keys for its menus and for other windows are left alone.
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || m_gone)
+        return false;
+    QWidget *target = m_window->focusWidget() ? m_window->focusWidget() : m_window;
+    if (watched != target)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    qint16 code = keyCodeOf(key->key());
+    if (code == 0)
+        return false;
+    Form_KeyDown(code, shiftStateOf(key->modifiers()));
+    return code == 0;
 }
 
 } // namespace forms

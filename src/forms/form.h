@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <QtGlobal>
 
 class QMenuBar;
 class QWidget;
@@ -16,6 +17,13 @@ class MenuItem;
 
 enum class WindowBorder { Sizable, FixedSingle, FixedDialog };
 enum class StartPosition { Default, CenterScreen, Manual };
+
+// Key codes as a window's key handler is given them, and the bits of its shift state.
+namespace Key {
+inline constexpr qint16 Tab = 9, Return = 13, Escape = 27, Space = 32, PageUp = 33, PageDown = 34,
+                        Left = 37, Up = 38, Right = 39, Down = 40;
+}
+inline constexpr qint16 ShiftMask = 1, CtrlMask = 2, AltMask = 4;
 
 // How a window is designed: what it has before its load handler runs.
 struct FormDesign {
@@ -30,6 +38,7 @@ struct FormDesign {
     float left = 0; // twips from the screen's top-left corner, with StartPosition::Manual
     float top = 0;
     const char *icon = nullptr; // a resource path
+    bool keyPreview = false;    // the window's Form_KeyDown sees keys before its controls do
 };
 
 // A window with one default instance (see instance<T>() below). The constructor of a window
@@ -53,6 +62,8 @@ public:
 
     QWidget *window() const;
     QWidget *client() const;
+    // The control that has the keyboard focus in this window, if any.
+    QWidget *activeControl() const;
 
     // Ends every window at once: destroyed, no handler of theirs runs.
     static void destroyAll();
@@ -68,6 +79,13 @@ protected:
     virtual void Form_Load() {}
     virtual void Form_Unload(qint16 &cancel) { Q_UNUSED(cancel); }
     virtual void Form_Click() {}
+    // Setting KeyCode to 0 keeps the key from the control that would otherwise get it.
+    virtual void Form_KeyDown(qint16 &KeyCode, qint16 Shift)
+    {
+        Q_UNUSED(KeyCode);
+        Q_UNUSED(Shift);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     friend class FormWindow;

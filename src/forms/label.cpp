@@ -3,8 +3,14 @@
 #include "labelaccessible.h"
 
 #include <QAccessible>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+#include <algorithm>
+#include <cmath>
 
 namespace forms {
 
@@ -22,6 +28,43 @@ Rgb toRgb(const QColor &c)
 {
     return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
                static_cast<std::uint8_t>(c.blue())};
+}
+
+// The usual scheme's text colour: what "standard" text means on a background of the label's own.
+constexpr Rgb StandardTextOnOwnBackground{0, 0, 0};
+
+// Relative luminance and contrast ratio, as the WCAG define them.
+double luminance(const QColor &c)
+{
+    auto channel = [](int value) {
+        const double v = value / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// A text colour chosen for a light window, shown on the window the user actually has: kept
+// where it reads, otherwise moved towards white (or black) in its own hue until it does.
+QColor readableOn(const QColor &text, const QColor &window)
+{
+    constexpr double Enough = 4.5;
+    const QColor towards = contrast(Qt::white, window) > contrast(Qt::black, window)
+                               ? QColor(Qt::white)
+                               : QColor(Qt::black);
+    QColor shade = text;
+    for (int step = 1; contrast(shade, window) < Enough && step <= 20; ++step) {
+        const double t = step / 20.0;
+        shade = QColor::fromRgbF(float(text.redF() + t * (towards.redF() - text.redF())),
+                                 float(text.greenF() + t * (towards.greenF() - text.greenF())),
+                                 float(text.blueF() + t * (towards.blueF() - text.blueF())));
+    }
+    return shade;
 }
 
 } // namespace
@@ -112,7 +155,17 @@ void Label::setBackColor(Rgb colour)
 
 Rgb Label::foreColor() const
 {
-    return m_foreColor ? *m_foreColor : toRgb(palette().color(QPalette::WindowText));
+    if (m_foreColor)
+        return *m_foreColor;
+    return m_backColor ? StandardTextOnOwnBackground : toRgb(palette().color(QPalette::WindowText));
+}
+
+// Labels with no background of their own stand on the window, whose colours the desktop picks.
+QColor Label::textColour() const
+{
+    if (m_backColor || !m_foreColor)
+        return toQColor(foreColor());
+    return readableOn(toQColor(*m_foreColor), palette().color(QPalette::Window));
 }
 
 void Label::setForeColor(Rgb colour)
@@ -154,10 +207,37 @@ void Label::paintEvent(QPaintEvent *)
     if (m_backColor)
         painter.fillRect(captionRect(), toQColor(*m_backColor));
     painter.setFont(m_font);
-    painter.setPen(toQColor(foreColor()));
+    painter.setPen(textColour());
     const Qt::Alignment horizontal =
         m_alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft;
     painter.drawText(captionRect(), int(horizontal | Qt::AlignTop) | Qt::TextWordWrap, m_caption);
+    if (hasFocus()) {
+        QStyleOptionFocusRect ring;
+        ring.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &ring, &painter, this);
+    }
+}
+
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+        event->key() == Qt::Key_Space)
+        click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+bool Label::hasClickHandler() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked));
+}
+
+void Label::reportFocus()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }
 
 void Label::mousePressEvent(QMouseEvent *event)

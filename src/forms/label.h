@@ -66,6 +66,14 @@ public:
     LabelBorder border() const { return m_border; }
     bool visible() const { return !isHidden(); }
 
+    // A tab stop takes the focus from the keyboard only; with it, Enter and Space click it.
+    void setTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus); }
+    // What a click does, for a caller that is not the mouse (a key, a screen reader).
+    void click() { emit clicked(); }
+    bool hasClickHandler() const;
+    // Tells screen readers that the user's attention is now on this label.
+    void reportFocus();
+
     // The custom mouse pointer shown while the mouse is over this label.
     void setMouseIcon(const QCursor &cursor) { setCursor(cursor); }
 
@@ -87,12 +95,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     Label(QWidget *client, const Label &model);
     void setUp();
     void place();
     void lookChanged();
+    QColor textColour() const;
 
     TwipsRect m_rect;
     QString m_caption;

@@ -8,6 +8,7 @@ namespace forms {
 
 namespace {
 
+// A label with a click handler offers one action, Press, which is its click.
 class LabelAccessible : public QAccessibleWidget {
 public:
     explicit LabelAccessible(Label *label)
@@ -15,9 +16,25 @@ public:
     {
     }
 
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (label()->hasClickHandler())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() && label()->hasClickHandler())
+            label()->click();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
     QString text(QAccessible::Text kind) const override
     {
-        const auto *label = static_cast<const Label *>(widget());
+        const Label *label = this->label();
         switch (kind) {
         case QAccessible::Name:
             return label->accessibleName().isEmpty() ? label->caption() : label->accessibleName();
@@ -27,6 +44,9 @@ public:
             return QAccessibleWidget::text(kind);
         }
     }
+
+private:
+    Label *label() const { return static_cast<Label *>(widget()); }
 };
 
 QAccessibleInterface *labelFactory(const QString &, QObject *object)

@@ -19,11 +19,26 @@ Label &LabelArray::adopt(int index, Label *label)
     if (index >= static_cast<int>(m_members.size()))
         m_members.resize(index + 1, nullptr);
     m_members[index] = label;
-    QObject::connect(label, &Label::clicked, label, [this, index] {
-        if (m_onClick)
-            m_onClick(static_cast<qint16>(index));
-    });
+    if (m_onClick)
+        connectClick(index);
     return *label;
+}
+
+void LabelArray::setClickHandler(ClickHandler handler)
+{
+    const bool first = !m_onClick;
+    m_onClick = std::move(handler);
+    if (first)
+        for (int index = 0; index <= ubound(); ++index)
+            if (member(index))
+                connectClick(index);
+}
+
+void LabelArray::connectClick(int index)
+{
+    Label *label = m_members[index];
+    QObject::connect(label, &Label::clicked, label,
+                     [this, index] { m_onClick(static_cast<qint16>(index)); });
 }
 
 void LabelArray::unload(int index)

@@ -31,10 +31,12 @@ public:
     Label *member(int index) const;
     int ubound() const { return static_cast<int>(m_members.size()) - 1; }
 
-    void setClickHandler(ClickHandler handler) { m_onClick = std::move(handler); }
+    // Only the members of an array with a handler take part in clicks as screen readers see them.
+    void setClickHandler(ClickHandler handler);
 
 private:
     Label &adopt(int index, Label *label);
+    void connectClick(int index);
 
     QWidget *m_client;
     std::vector<Label *> m_members;

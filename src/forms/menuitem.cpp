@@ -10,10 +10,10 @@ MenuItem::MenuItem(QAction *action, QMenu *submenu, QObject *parent)
 {
     if (submenu)
         return;
-    // Checkable so that the mark can be drawn; Qt flips it on a click, so flip it back first.
-    m_action->setCheckable(true);
+    // Qt flips a check item's mark on a click; the mark is the program's, so flip it back first.
     connect(m_action, &QAction::triggered, this, [this](bool flipped) {
-        m_action->setChecked(!flipped);
+        if (m_action->isCheckable())
+            m_action->setChecked(!flipped);
         if (m_onClick)
             m_onClick();
     });
@@ -40,8 +40,12 @@ bool MenuItem::checked() const
     return m_action->isChecked();
 }
 
+// An item becomes a check item the first time the program checks it; until then it is drawn
+// as a plain command, with no box.
 void MenuItem::setChecked(bool checked)
 {
+    if (checked)
+        m_action->setCheckable(true);
     m_action->setChecked(checked);
 }
 
