@@ -8,7 +8,12 @@
 #include <QByteArray>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QSocketNotifier>
 #include <QStringList>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -70,6 +75,34 @@ void preferWayland(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "wayland");
 }
 
+// A request to terminate (logging out, `kill`) ends the program as closing the chart does. The
+// signal handler only writes a byte; the event loop does the ending.
+int terminationPipe[2] = {-1, -1};
+
+void onTermination(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(terminationPipe[0], &byte, 1);
+}
+
+void endOnTermination()
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminationPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(terminationPipe[1], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
+        char byte;
+        [[maybe_unused]] const auto read = ::read(terminationPipe[1], &byte, 1);
+        App::end();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTermination;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+}
+
 } // namespace
 
 QString App::title()
@@ -122,6 +155,7 @@ int App::run(int &argc, char **argv, const std::function<void()> &start)
     QApplication::setApplicationVersion(QStringLiteral(VARELUX_VERSION));
     // Only closing the chart window ends the program, and it does so explicitly.
     QApplication::setQuitOnLastWindowClosed(false);
+    endOnTermination();
 
     start();
     const int status = QApplication::exec();

@@ -45,8 +45,9 @@ double luminance(const QColor &c)
 
 double contrast(const QColor &a, const QColor &b)
 {
-    const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // A text colour chosen for a light window, shown on the window the user actually has: kept
