@@ -4,7 +4,7 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libxcb1-dev fonts-liberation2 fonts-dejavu-core
-                scdoc dpkg-dev)
+                scdoc dpkg-dev qt6-base-private-dev)
 TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick openbox wmctrl qt6-gtk-platformtheme
                qt6-wayland weston desktop-file-utils appstream file python3 lintian devscripts)
 

@@ -1,0 +1,361 @@
+#include "about/frmabout.h"
+#include "app/form1.h"
+#include "chart/frmcharts.h"
+#include "forms/commandbutton.h"
+#include "forms/menuitem.h"
+#include "forms/shell.h"
+#include "support/support.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QFontInfo>
+#include <QMenu>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+
+#include <cmath>
+#include <map>
+
+using forms::Label;
+
+// The chart window and the About box as the user sees them. Runs at the scale factor its
+// environment gives (1, 1.5 and 2): all of it must hold at each.
+namespace {
+
+// The figures as printed, rows 2000 V to 15000 V, columns 9 mm to 25 mm.
+const int Volts[9] = {2000, 3000, 4000, 5000, 6000, 7500, 9000, 12000, 15000};
+const int Diams[10] = {9, 10, 11, 12, 13, 15, 18, 20, 22, 25};
+const int Argon[9][10] = {
+    {5, 5, 6, 7, 8, 9, 12, 14, 16, 20},        {6, 7, 8, 9, 10, 12, 14, 16, 18, 22},
+    {8, 10, 11, 14, 15, 17, 19, 22, 27, 32},   {11, 12, 13, 16, 16, 20, 23, 27, 33, 40},
+    {14, 16, 18, 19, 21, 24, 28, 32, 40, 48},  {18, 20, 23, 25, 27, 31, 35, 39, 48, 61},
+    {22, 25, 28, 32, 33, 40, 45, 55, 67, 80},  {31, 35, 38, 44, 46, 55, 62, 70, 79, 95},
+    {39, 44, 48, 55, 60, 72, 80, 90, 100, 120}};
+const int Neon[9][10] = {
+    {4, 4, 5, 6, 6, 7, 9, 10, 12, 15},        {5, 6, 7, 8, 9, 10, 11, 12, 14, 17},
+    {7, 8, 9, 10, 11, 13, 16, 19, 23, 27},    {8, 10, 11, 12, 15, 17, 19, 23, 28, 33},
+    {12, 13, 15, 16, 18, 21, 23, 28, 34, 40}, {15, 17, 19, 21, 22, 26, 28, 34, 41, 51},
+    {18, 21, 24, 26, 29, 33, 40, 48, 57, 67}, {26, 29, 32, 35, 39, 45, 55, 61, 67, 79},
+    {32, 36, 40, 45, 50, 60, 72, 78, 85, 102}};
+
+frmCharts &chart()
+{
+    return forms::instance<frmCharts>();
+}
+
+// Colours where the label has its own, then font, alignment and border.
+QString lookOf(const Label &l)
+{
+    auto rgb = [](forms::Rgb c) { return QString("%1,%2,%3 ").arg(c.r).arg(c.g).arg(c.b); };
+    return (l.testAttribute(Qt::WA_OpaquePaintEvent) ? rgb(l.backColor()) + rgb(l.foreColor())
+                                                     : "") +
+           (l.isLink() ? rgb(l.foreColor()) : "") +
+           (l.captionFont().underline() ? "underlined"
+            : l.fontBold()              ? "bold"
+                                        : "regular") +
+           (l.alignment() == forms::Alignment::Center ? " centred" : " left") +
+           (l.border() == forms::LabelBorder::FixedSingle ? " boxed" : "");
+}
+
+QRect pixels(int left, int top, int width, int height)
+{
+    return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0),
+                 qRound(height / 15.0));
+}
+
+double contrast(QColor a, QColor b)
+{
+    auto luminance = [](QColor c) {
+        double sum = 0;
+        for (auto [v, weight] :
+             {std::pair{c.redF(), 0.2126}, {c.greenF(), 0.7152}, {c.blueF(), 0.0722}})
+            sum += weight * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+        return sum + 0.05;
+    };
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
+}
+
+// Each label of a window as painted: its most common colour is its background, the pixel that
+// stands out most from it is its text. The text must read (WCAG AA; the designed white on red
+// of the neon headers reads 4:1); on the light palette every colour stays as designed.
+void checkLabelsAsSeen(QWidget *client, bool light)
+{
+    const QImage image = client->grab().toImage();
+    const qreal dpr = image.devicePixelRatio();
+    for (const Label *label : client->findChildren<Label *>()) {
+        const QRect logical = label->geometry().adjusted(1, 1, -1, -1);
+        const QRect area(QPoint(std::ceil(logical.left() * dpr), std::ceil(logical.top() * dpr)),
+                         QPoint((logical.right() + 1) * dpr - 1, (logical.bottom() + 1) * dpr - 1));
+        std::map<QRgb, int> counts;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                ++counts[image.pixel(x, y)];
+        auto most = std::max_element(counts.begin(), counts.end(),
+                                     [](auto a, auto b) { return a.second < b.second; });
+        const QColor back(most->first);
+        QColor text = back;
+        for (const auto &[pixel, count] : counts)
+            if (contrast(QColor(pixel), back) > contrast(text, back))
+                text = QColor(pixel);
+        const forms::Rgb b = label->backColor(), f = label->foreColor();
+        const QString what = label->caption() + ": " + text.name() + " on " + back.name();
+        QCOMPARE(back, QColor(b.r, b.g, b.b));
+        QVERIFY2(contrast(text, back) >= (b == forms::Rgb{255, 0, 0} ? 3.9 : 4.5),
+                 qPrintable(what));
+        if (light) // smoothing at the glyphs' edges aside
+            QVERIFY2(qAbs(text.red() - f.r) + qAbs(text.green() - f.g) + qAbs(text.blue() - f.b) <
+                         100,
+                     qPrintable(what));
+    }
+}
+
+// Runs `look` while the About box is open, then closes it with OK.
+void whileAboutIsOpen(const std::function<void(frmAbout &)> &look)
+{
+    QTimer::singleShot(0, &chart(), [look] {
+        look(forms::instance<frmAbout>());
+        forms::instance<frmAbout>().cmdOK->click();
+    });
+    chart().mnuAbout->action()->trigger();
+}
+
+} // namespace
+
+class ChartTest : public QObject {
+    Q_OBJECT
+
+    QPalette m_palette;
+    QList<forms::ShellRequest> m_requests;
+
+private slots:
+    void initTestCase()
+    {
+        support::setUpHeadless();
+        m_palette = QApplication::palette();
+    }
+    void init()
+    {
+        support::startProgram();
+        forms::setShellOpener(
+            [this](const forms::ShellRequest &r) { return m_requests << r, true; });
+    }
+    void cleanup()
+    {
+        forms::setShellOpener({});
+        support::resetProgram();
+        QApplication::setPalette(m_palette);
+        m_requests.clear();
+    }
+
+    // Every label where the design puts it, with its caption and look; the grids' members are
+    // worked out from their first members and the pitch, 360 across and 240 down.
+    void everyLabelInItsPlace()
+    {
+        frmCharts &c = chart();
+        struct Place {
+            const Label *label;
+            QRect rect;
+            QString caption, look;
+        };
+        QList<Place> places{
+            {c.Label4, pixels(240, 0, 3975, 255), "Compliments of ORVELLE", "bold centred"},
+            {c.urlLabel, pixels(1440, 240, 1695, 240), "www.orvelle.example",
+             "0,0,255 underlined centred"},
+            {&c.Label3[0], pixels(840, 540, 975, 255), "BLUE GAS", "bold left"},
+            {&c.Label3[1], pixels(840, 3480, 975, 255), "NEON GAS", "bold left"},
+            {&c.Label1[0], pixels(2160, 525, 1215, 255), "Diameter in mm", "regular left"},
+            {&c.Label1[1], pixels(2040, 3465, 1215, 255), "Diameter in mm", "regular left"},
+            {&c.Label2[0], pixels(240, 930, 375, 255), "Volts", "regular left"},
+            {&c.Label2[1], pixels(240, 3900, 375, 255), "Volts", "regular left"}};
+        const struct {
+            const forms::LabelArray &columns, &rows, &cells;
+            int headerTop, cellTop;
+            const int (&figures)[9][10];
+            QString header;
+        } grids[] = {{c.diamLabelA, c.TranLabelA, c.lblArgon, 810, 1170, Argon,
+                      "0,255,255 0,0,0 bold centred boxed"},
+                     {c.diamLabelN, c.TranLabelN, c.lblNeon, 3780, 4140, Neon,
+                      "255,0,0 255,255,255 bold centred boxed"}};
+        for (const auto &g : grids) {
+            QCOMPARE(g.columns.ubound() * 100 + g.rows.ubound() * 1000 + g.cells.ubound(), 8989);
+            for (int k = 0; k < 10; ++k)
+                places << Place{&g.columns[k], pixels(840 + 360 * k, g.headerTop, 375, 255),
+                                QString::number(Diams[9 - k]), g.header}
+                       << Place{&g.rows[k % 9], pixels(120, g.cellTop + 240 * (k % 9), 630, 255),
+                                QString::number(Volts[8 - k % 9]), g.header};
+            for (int i = 0; i < 90; ++i)
+                places << Place{&g.cells[i],
+                                pixels(840 + 360 * (i % 10), g.cellTop + 240 * (i / 10), 375, 255),
+                                QString::number(g.figures[8 - i / 10][9 - i % 10]),
+                                "255,255,255 0,0,0 regular centred boxed"};
+        }
+        auto describe = [](QString caption, QRect r, QString look) {
+            return QString("%1 at %2,%3 %4x%5, %6")
+                .arg(caption)
+                .arg(r.x())
+                .arg(r.y())
+                .arg(r.width())
+                .arg(r.height())
+                .arg(look);
+        };
+        for (const Place &p : places) {
+            const QString seen =
+                describe(p.label->caption(), p.label->geometry(),
+                         lookOf(*p.label) + (p.label->isVisible() ? "" : " hidden"));
+            const QString want = describe(p.caption, p.rect, p.look);
+            QCOMPARE(seen, want);
+            QFont font = p.label->captionFont(); // and its caption fits, in bold for a target
+            font.setBold(font.bold() || p.look.endsWith("boxed"));
+            const QSize need = QFontMetrics(font).size(0, p.caption);
+            const QRect room = p.label->captionRect();
+            QVERIFY2(need.width() <= room.width() && need.height() <= room.height(),
+                     qPrintable(want));
+        }
+        QCOMPARE(QFontInfo(c.Label4->captionFont()).family(), QStringLiteral("Liberation Sans"));
+    }
+
+    void windowMenuAndPointer()
+    {
+        frmCharts &c = chart();
+        QWidget *window = c.window();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Varelux - Version 1.0"));
+        QCOMPARE(c.client()->size(), QSize(306, 429));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QCOMPARE(window->windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        QVERIFY(!window->windowIcon().isNull());
+        const QPoint off = window->geometry().center() - window->screen()->geometry().center();
+        QVERIFY(qAbs(off.x()) <= 4 && qAbs(off.y()) <= 4);
+
+        QStringList items{c.mnuView->caption()};
+        for (QAction *a : c.mnuView->submenu()->actions())
+            items << a->text() + (a->isEnabled() ? "" : " off") +
+                         (a->isCheckable() ? " check" : "") + (a->isChecked() ? "ed" : "");
+        QCOMPARE(items,
+                 (QStringList{"&View", "&Chart Only off", "&Hide Crosshairs checked", "&About"}));
+        // The hand shows only over the link, its hot spot on the fingertip at any scale.
+        for (const Label *label : chart().client()->findChildren<Label *>())
+            QCOMPARE(label->testAttribute(Qt::WA_SetCursor), label == chart().urlLabel);
+        const QCursor cursor = chart().urlLabel->cursor();
+        const QImage image = cursor.pixmap().toImage();
+        QCOMPARE(image.size(), QSize(32, 32) * qApp->devicePixelRatio());
+        const QPoint hot = cursor.hotSpot();
+        int top = 0;
+        while (top < image.height() && qAlpha(image.pixel(hot.x(), top)) == 0)
+            ++top;
+        QVERIFY2(qAlpha(image.pixel(hot)) > 0 && hot.y() >= top &&
+                     hot.y() - top <= 2 * qApp->devicePixelRatio(),
+                 qPrintable(QString("hot spot %1,%2 below %3").arg(hot.x()).arg(hot.y()).arg(top)));
+    }
+
+    // Neighbouring cells share one border line: 11 across the first row, 10 down the first
+    // column, below and beside the figures, with no gap and nothing doubled.
+    void singleBordersBetweenCells()
+    {
+        const QImage image = chart().client()->grab().toImage();
+        const qreal s = image.devicePixelRatio();
+        auto lines = [&](QPointF from, QPoint step, int length) {
+            int count = 0;
+            for (int n = 0, dark = 0; n < length; ++n) {
+                const QColor c = image.pixelColor((from * s).toPoint() + n * step);
+                count += c.value() < 60 && !dark;
+                dark = c.value() < 60;
+            }
+            return count;
+        };
+        const QPoint first = chart().lblArgon[0].pos(),
+                     end = chart().lblArgon[89].geometry().bottomRight();
+        QCOMPARE(lines(first + QPointF(0, 14.5), {1, 0}, (end.x() - first.x() + 1) * s), 11);
+        QCOMPARE(lines(first + QPointF(1.5, 0), {0, 1}, (end.y() - first.y() + 1) * s), 10);
+    }
+
+    void textsReadOnLightAndDarkPalettes()
+    {
+        for (bool light : {true, false}) {
+            if (!light) {
+                support::resetProgram();
+                QPalette dark = m_palette;
+                dark.setColor(QPalette::Window, QColor(50, 50, 50));
+                dark.setColor(QPalette::WindowText, Qt::white);
+                QApplication::setPalette(dark);
+                support::startProgram();
+            }
+            chart().lblArgon_Click(47);
+            chart().lblNeon_Click(12);
+            checkLabelsAsSeen(chart().client(), light);
+            whileAboutIsOpen(
+                [light](frmAbout &about) { checkLabelsAsSeen(about.client(), light); });
+        }
+    }
+
+    // What a screen reader is told and can do, and the About box; the link's Press is its
+    // click, so the request it makes is checked here whole.
+    void screenReadersAndAbout()
+    {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        static QList<QObject *> focused;
+        QAccessible::installUpdateHandler([](QAccessibleEvent *e) {
+            if (e->type() == QAccessible::Focus)
+                focused << e->object();
+        });
+        auto reader = [](QObject *o) { return QAccessible::queryAccessibleInterface(o); };
+        auto press = [](QAccessibleInterface *i) {
+            i->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        };
+        QCOMPARE(reader(chart().window())->role(), QAccessible::Window);
+        QCOMPARE(reader(forms::instance<Form1>().window())->role(), QAccessible::Window);
+        QCOMPARE(reader(&chart().diamLabelA[0])->actionInterface()->actionNames(), QStringList());
+
+        QAccessibleInterface *cell = reader(&chart().lblNeon[47]);
+        QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("NEON GAS, 6000 volts, 11 mm: 15"));
+        press(cell);
+        QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("target"));
+        chart().window()->activateWindow(); // as it is while the user types into it
+        QVERIFY(QTest::qWaitForWindowActive(chart().window()));
+        focused.clear();
+        QTest::keyClick(chart().window()->windowHandle(), Qt::Key_Down);
+        QCOMPARE(focused, QList<QObject *>{&chart().lblNeon[57]});
+        QCOMPARE(reader(&chart().lblNeon[57])->text(QAccessible::Description),
+                 QStringLiteral("target"));
+
+        QAccessibleInterface *link = reader(chart().urlLabel);
+        QVERIFY(link->role() == QAccessible::Link && link->state().focusable);
+        press(link);
+        QCOMPARE(m_requests.size(), 1);
+        const forms::ShellRequest &r = m_requests[0];
+        QCOMPARE((QStringList{r.operation, r.file, r.parameters, r.directory}),
+                 (QStringList{"open", "http://www.orvelle.example", {}, {}}));
+        QVERIFY(r.owner == chart().window()->winId() && r.show == forms::ShowCommand::Normal);
+
+        whileAboutIsOpen([this, reader](frmAbout &about) {
+            QAccessibleInterface *dialog = reader(about.window());
+            QCOMPARE(dialog->role(), QAccessible::Dialog);
+            QCOMPARE(dialog->text(QAccessible::Name), QStringLiteral("About Varelux"));
+            const QStringList texts = dialog->text(QAccessible::Description).split('\n');
+            QCOMPARE(texts.mid(0, 2), (QStringList{"Varelux", "Version 1.0"}));
+            QVERIFY(texts[2].startsWith("This is the very simplified free lite version. The full"));
+            QCOMPARE(texts.mid(3, 2),
+                     (QStringList{"www.orvelle.example/Software", "Copyright © 2026 ORVELLE."}));
+            QVERIFY(reader(about.cmdOK)->state().defaultButton);
+            QWidget *window = about.window();
+            QCOMPARE(QRect(window->geometry().topLeft(), about.client()->size()),
+                     QRect(156, 129, 277, 224));
+            QCOMPARE(about.cmdOK->geometry(), pixels(1440, 2760, 1260, 345));
+            QCOMPARE(window->windowFlags() & (Qt::WindowType_Mask | Qt::WindowMinMaxButtonsHint),
+                     Qt::Dialog);
+            QVERIFY(window->minimumSize() == window->maximumSize() && window->isModal());
+            QCOMPARE(window->focusWidget(), about.cmdOK);
+            support::click(*about.Label3);
+            QVERIFY(m_requests.size() == 1 && forms::isLoaded<frmAbout>());
+        });
+        QAccessible::installUpdateHandler(nullptr);
+    }
+};
+
+QTEST_MAIN(ChartTest)
+#include "tst_chart.moc"

@@ -1,0 +1,305 @@
+#include "about/frmabout.h"
+#include "chart/frmcharts.h"
+#include "forms/commandbutton.h"
+#include "forms/menuitem.h"
+#include "forms/shell.h"
+#include "support/support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTimer>
+
+#include <optional>
+
+using forms::Label;
+using forms::Rgb;
+
+// How the program starts and ends, and the chart's behaviour against a small model of its picture,
+// written apart from the program, driven by events as a user makes them: clicks, keys, the menu,
+// the About box, the link.
+namespace {
+
+const QStringList Keys = QString("Left Right Up Down PgUp PgDown Enter Space Esc Tab").split(' ');
+const QPoint Background[] = {{3, 30}, {200, 226}, {300, 100}, {300, 400}, {150, 426}};
+
+frmCharts &chart()
+{
+    return forms::instance<frmCharts>();
+}
+
+// Labels without a handler: titles, axis titles, the maker line, every header.
+QList<Label *> inertLabels()
+{
+    QList<Label *> labels = chart().client()->findChildren<Label *>();
+    labels.removeIf([](Label *l) { return l->hasClickHandler(); });
+    return labels;
+}
+
+// Per grid no mark or one target; the crosshair switch; the keyboard cursor; whether the link
+// has the focus; how often the link was opened.
+struct Model {
+    std::optional<int> target[2]; // BLUE GAS, NEON GAS
+    bool on = true;
+    int grid = 0, index = 0;
+    bool linkFocused = false;
+    int opened = 0;
+
+    void mark()
+    {
+        if (on)
+            target[grid] = index;
+    }
+    void apply(const QString &e)
+    {
+        const bool press = QString("ANP").contains(e[0]) && e[1].isDigit();
+        const bool cell = press && e[0] != 'P';
+        if (press || e[0] == 'H' || e.startsWith("bg") || e == "link")
+            linkFocused = false; // a press anywhere in the chart takes the focus from the link
+        if (cell) {
+            grid = e[0] == 'N', index = e.mid(1).toInt();
+            mark();
+        } else if (e.startsWith("bg") || e == "Esc" || (e == "menu" && on)) {
+            target[0] = target[1] = std::nullopt;
+        }
+        if (e == "menu")
+            on = !on;
+        else if (e == "link")
+            ++opened;
+        else if (e == "Left" || e == "Right" || e == "Up" || e == "Down") {
+            const int row = qBound(0, index / 10 + (e == "Down") - (e == "Up"), 8);
+            index = 10 * row + qBound(0, index % 10 + (e == "Right") - (e == "Left"), 9);
+            mark();
+        } else if (e == "PgUp" || e == "PgDown") {
+            grid = e == "PgDown";
+            mark();
+        } else if (e == "Enter" || e == "Space") {
+            linkFocused ? void(++opened) : mark();
+        } else if (e == "Tab") {
+            linkFocused = true;
+        }
+    }
+    // Per grid, cells then row and column headers: '.' at rest, '+' crosshair, '#' marked;
+    // headers at rest 'c' (cyan) or 'r' (red); then the crosshair item, 'H'ide or 'U'se.
+    QString picture() const
+    {
+        QString p;
+        for (int g = 0; g < 2; ++g) {
+            const std::optional<int> t = target[g];
+            for (int i = 0; i < 90; ++i)
+                p += !t ? '.' : i == *t ? '#' : i / 10 == *t / 10 || i % 10 == *t % 10 ? '+' : '.';
+            for (int k = 0; k < 19; ++k)
+                p += t && (k < 9 ? *t / 10 == k : *t % 10 == k - 9) ? '#' : g ? 'r' : 'c';
+        }
+        return p + (on ? 'H' : 'U');
+    }
+};
+
+// The same picture, read off the program's labels and menu.
+QString pictureOfTheProgram()
+{
+    const struct {
+        Rgb back, fore;
+        bool bold;
+        QChar code;
+    } looks[] = {{{255, 255, 255}, {0, 0, 0}, false, '.'},
+                 {{255, 255, 192}, {0, 0, 0}, false, '+'},
+                 {{255, 255, 0}, {0, 0, 0}, true, '#'},
+                 {{0, 255, 255}, {0, 0, 0}, true, 'c'},
+                 {{255, 0, 0}, {255, 255, 255}, true, 'r'}};
+    frmCharts &c = chart();
+    QString p;
+    for (const forms::LabelArray *array :
+         {&c.lblArgon, &c.TranLabelA, &c.diamLabelA, &c.lblNeon, &c.TranLabelN, &c.diamLabelN})
+        for (int i = 0; i <= array->ubound(); ++i) {
+            const Label &l = (*array)[i];
+            QChar code = '?';
+            for (const auto &look : looks)
+                if (l.backColor() == look.back && l.foreColor() == look.fore &&
+                    l.fontBold() == look.bold)
+                    code = look.code;
+            p += code;
+        }
+    const QString caption = c.mnuVCross->caption();
+    return p + (c.mnuVCross->checked()         ? caption == "&Hide Crosshairs" ? 'H' : '?'
+                : caption == "&Use Crosshairs" ? 'U'
+                                               : '?');
+}
+
+// Does to the program what the event says, as a user would. "P" presses on a cell and lets go
+// beside it, which clicks nothing.
+void perform(const QString &e)
+{
+    QWindow *window = chart().window()->windowHandle();
+    if ((e[0] == 'A' || e[0] == 'N' || e[0] == 'P') && e[1].isDigit()) {
+        const Label &cell = (e[0] == 'N' ? chart().lblNeon : chart().lblArgon)[e.mid(1).toInt()];
+        const QPoint at = chart().client()->mapTo(chart().window(), cell.geometry().center());
+        QTest::mousePress(window, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, e[0] == 'P' ? QPoint(3, 60) : at);
+    } else if (e.startsWith("bg")) {
+        support::clickAt(chart().client(), Background[e.mid(2).toInt()]);
+    } else if (e[0] == 'H') {
+        support::click(*inertLabels()[e.mid(1).toInt()]);
+    } else if (e == "menu") {
+        chart().mnuVCross->action()->trigger();
+    } else if (e == "link") {
+        support::click(*chart().urlLabel);
+    } else if (e.startsWith("about")) { // closed with OK, Enter, Escape or the close button
+        QTimer::singleShot(0, &chart(), [way = e.mid(5).toInt()] {
+            QWidget *about = forms::instance<frmAbout>().window();
+            if (way == 0)
+                QTest::mouseClick(forms::instance<frmAbout>().cmdOK, Qt::LeftButton);
+            else if (way == 3)
+                about->close();
+            else if (QTest::qWaitForWindowActive(about))
+                QTest::keyClick(about, way == 1 ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        chart().mnuAbout->action()->trigger();
+    } else {
+        QTest::keyClick(window, QKeySequence(e)[0].key());
+    }
+}
+
+QString randomEvent(QRandomGenerator &random)
+{
+    const int kind = random.bounded(100);
+    if (kind < 30)
+        return QString("ANP"[random.bounded(3)]) + QString::number(random.bounded(90));
+    if (kind < 70)
+        return Keys[random.bounded(Keys.size())];
+    if (kind < 76)
+        return QString("bg%1").arg(random.bounded(int(std::size(Background))));
+    if (kind < 84)
+        return QString("H%1").arg(random.bounded(int(inertLabels().size())));
+    if (kind < 92)
+        return "menu";
+    return kind < 96 ? QString("link") : QString("about%1").arg(random.bounded(4));
+}
+
+int controlCount()
+{
+    const QWidgetList all = QApplication::allWidgets();
+    return int(std::count_if(all.begin(), all.end(), [](QWidget *w) {
+        return qobject_cast<Label *>(w) || qobject_cast<forms::CommandButton *>(w);
+    }));
+}
+
+} // namespace
+
+class ModelTest : public QObject {
+    Q_OBJECT
+
+    int m_opened = 0;
+
+    QString difference(const Model &model) const
+    {
+        if (forms::isLoaded<frmAbout>() || support::ends || !chart().window()->isVisible())
+            return "About box left open, or the chart gone";
+        if (m_opened != model.opened)
+            return QString("link opened %1 times, not %2").arg(m_opened).arg(model.opened);
+        const QString want = model.picture(), got = pictureOfTheProgram();
+        return got == want ? QString() : QString("\n got  %1\n want %2").arg(got, want);
+    }
+
+private slots:
+    void initTestCase() { support::setUpHeadless(); }
+    void init()
+    {
+        support::startProgram();
+        m_opened = 0;
+        forms::setShellOpener([this](const forms::ShellRequest &) { return ++m_opened, true; });
+    }
+    void cleanup()
+    {
+        forms::setShellOpener({});
+        support::resetProgram();
+    }
+
+    // Seeded random events, each compared with the model; VARELUX_SEED replays a failure.
+    void eventStreamMatchesTheModel()
+    {
+        bool seeded = false;
+        const quint32 seed = qEnvironmentVariableIntValue("VARELUX_SEED", &seeded);
+        QRandomGenerator random(seeded ? seed : 7122026);
+        Model model;
+        const int controls = controlCount();
+        for (int n = 0; n < qEnvironmentVariableIntValue("VARELUX_EVENTS"); ++n) {
+            const QString event = randomEvent(random);
+            perform(event);
+            model.apply(event);
+            if (const QString d = difference(model); !d.isEmpty())
+                QFAIL(qPrintable(QString("event %1 (%2): %3").arg(n).arg(event, d)));
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(controlCount(), controls); // no About box left behind
+    }
+
+    // The chart window comes up in normal state, then the blank start-up window, shown last.
+    // Closing the chart unloads the created members, array by array from index 2 up, and ends
+    // the program with every window. (Closing Form1 first is for the real window's script.)
+    void startAndEnd()
+    {
+        frmCharts &c = chart();
+        QWidget *form1 = forms::instance<Form1>().window();
+        QTRY_COMPARE(QApplication::activeWindow(), form1);
+        QCOMPARE(c.window()->windowState(), Qt::WindowNoState);
+        QCOMPARE(forms::instance<Form1>().client()->size(), QSize(312, 213));
+        QVERIFY(form1->minimumSize() != form1->maximumSize());
+        QList<QObject *> expected, removed;
+        for (auto *array :
+             {&c.diamLabelA, &c.diamLabelN, &c.lblArgon, &c.lblNeon, &c.TranLabelA, &c.TranLabelN})
+            for (int k = 2; k <= array->ubound(); ++k)
+                expected << &(*array)[k];
+        for (QObject *o : expected)
+            connect(o, &QObject::destroyed, this, [&removed](QObject *o) { removed << o; });
+        QVERIFY(c.window()->close());
+        QVERIFY(removed == expected && c.lblArgon.ubound() + c.TranLabelN.ubound() == 2);
+        QVERIFY(support::ends == 1 && !forms::isLoaded<Form1>() && !forms::isLoaded<frmCharts>());
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void edges_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("expected"); // argon target, neon target, links opened
+        const char *rows[][3] = {
+            {"first key after start-up", "Right", "A1 N- 0"},
+            {"Enter at start-up marks the top-left cell", "Enter", "A0 N- 0"},
+            {"left edge", "Left", "A0 N- 0"},
+            {"top edge", "A5 Up", "A5 N- 0"},
+            {"bottom edge", "A85 Down", "A85 N- 0"},
+            {"right edge", "N39 Right", "A- N39 0"},
+            {"a click moves the cursor", "N50 Up", "A- N40 0"},
+            {"a press let go beside the cell", "P50 Up", "A0 N- 0"},
+            {"Page Down keeps the argon mark", "A47 PgDown", "A47 N47 0"},
+            {"Page Up, then an arrow", "N12 PgUp Down", "A22 N12 0"},
+            {"Escape clears both", "A3 N4 Esc", "A- N- 0"},
+            {"crosshairs off: keys mark nothing", "menu Down Right Enter PgDown Space", "A- N- 0"},
+            {"crosshairs off: the cursor still moves", "menu Down Right menu Space", "A11 N- 0"},
+            {"Tab, then Enter and Space open the link", "Tab Enter Space", "A- N- 2"},
+            {"arrows and Escape act with the link focused", "Tab Down A7 Tab Esc", "A- N- 0"}};
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << row[1] << row[2];
+    }
+
+    void edges()
+    {
+        QFETCH(QString, events);
+        QFETCH(QString, expected);
+        Model model;
+        for (const QString &event : events.split(' ')) {
+            perform(event);
+            model.apply(event);
+        }
+        auto target = [](std::optional<int> t) { return t ? QString::number(*t) : QString("-"); };
+        QCOMPARE(QString("A%1 N%2 %3")
+                     .arg(target(model.target[0]), target(model.target[1]))
+                     .arg(model.opened),
+                 expected);
+        QCOMPARE(difference(model), QString());
+    }
+};
+
+QTEST_MAIN(ModelTest)
+#include "tst_model.moc"

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/form1.h"
+#include "forms/app.h"
+#include "forms/label.h"
+
+#include <QTest>
+#include <QWindow>
+
+// What the tests of the windows share: the program started and reset as main() would, its end
+// counted instead of exiting, and clicks made through the window, where the platform finds the
+// control under the point, as for a user.
+namespace support {
+
+inline int ends = 0;
+
+inline void setUpHeadless() // and quieten the offscreen platform's notices
+{
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+            if (!text.startsWith(QLatin1String("This plugin does not support")))
+                previous(type, context, text);
+        });
+    forms::App::setEndHandler([] { ++ends; });
+}
+
+inline void startProgram()
+{
+    forms::load<Form1>().show();
+}
+
+inline void resetProgram()
+{
+    forms::Form::destroyAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ends = 0;
+}
+
+inline void clickAt(QWidget *client, QPoint point)
+{
+    QWidget *top = client->window();
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, client->mapTo(top, point));
+}
+
+inline void click(const forms::Label &label)
+{
+    clickAt(label.parentWidget(), label.geometry().center());
+}
+
+} // namespace support
