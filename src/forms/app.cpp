@@ -43,7 +43,8 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, co
     const QByteArray display = qgetenv("DISPLAY");
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     if (platform == "wayland" && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-        std::fprintf(stderr, "varelux: cannot start: cannot connect to the Wayland display \"%s\"\n",
+        std::fprintf(stderr,
+                     "varelux: cannot start: cannot connect to the Wayland display \"%s\"\n",
                      qgetenv("WAYLAND_DISPLAY").constData());
     else if (!platform.isEmpty() && platform != "xcb")
         std::fprintf(stderr,

@@ -22,12 +22,16 @@ constexpr const char *Usage =
     "to Qt.\n";
 
 // Qt's options, as Qt itself reads them, with one dash or two.
-constexpr const char *QtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin",     "display",
-    "geometry", "qwindowgeometry",    "title",         "qwindowtitle", "icon",
-    "qwindowicon", "name",            "session",       "style",        "stylesheet"};
-constexpr const char *QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync",
-                                   "testability"};
+constexpr const char *QtOptionsWithValue[] = {"platform",        "platformpluginpath",
+                                              "platformtheme",   "plugin",
+                                              "display",         "geometry",
+                                              "qwindowgeometry", "title",
+                                              "qwindowtitle",    "icon",
+                                              "qwindowicon",     "name",
+                                              "session",         "style",
+                                              "stylesheet"};
+constexpr const char *QtFlags[] = {"reverse", "widgetcount", "nograb",
+                                   "dograb",  "sync",        "testability"};
 
 template <std::size_t N> bool listed(const std::string &name, const char *const (&names)[N])
 {

@@ -19,8 +19,8 @@ QCursor cursorFromImage(const char *resource, int hotX, int hotY)
         return QCursor(plain, hotX, hotY);
     QString big = name;
     big.insert(big.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
-    QPixmap pixmap = QPixmap(big).scaled(plain.size() * scale, Qt::IgnoreAspectRatio,
-                                         Qt::SmoothTransformation);
+    QPixmap pixmap =
+        QPixmap(big).scaled(plain.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     pixmap.setDevicePixelRatio(scale);
     return QCursor(pixmap, int(std::lround(hotX * scale)), int(std::lround(hotY * scale)));
 }

@@ -70,31 +70,21 @@ private:
 
 qint16 keyCodeOf(int key)
 {
-    switch (key) {
-    case Qt::Key_Tab:
-        return Key::Tab;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return Key::Return;
-    case Qt::Key_Escape:
-        return Key::Escape;
-    case Qt::Key_Space:
-        return Key::Space;
-    case Qt::Key_PageUp:
-        return Key::PageUp;
-    case Qt::Key_PageDown:
-        return Key::PageDown;
-    case Qt::Key_Left:
-        return Key::Left;
-    case Qt::Key_Up:
-        return Key::Up;
-    case Qt::Key_Right:
-        return Key::Right;
-    case Qt::Key_Down:
-        return Key::Down;
-    default:
-        return 0;
-    }
+    static const std::pair<int, qint16> codes[] = {{Qt::Key_Tab, Key::Tab},
+                                                   {Qt::Key_Return, Key::Return},
+                                                   {Qt::Key_Enter, Key::Return},
+                                                   {Qt::Key_Escape, Key::Escape},
+                                                   {Qt::Key_Space, Key::Space},
+                                                   {Qt::Key_PageUp, Key::PageUp},
+                                                   {Qt::Key_PageDown, Key::PageDown},
+                                                   {Qt::Key_Left, Key::Left},
+                                                   {Qt::Key_Up, Key::Up},
+                                                   {Qt::Key_Right, Key::Right},
+                                                   {Qt::Key_Down, Key::Down}};
+    for (const auto &[qtKey, code] : codes)
+        if (qtKey == key)
+            return code;
+    return 0;
 }
 
 qint16 shiftStateOf(Qt::KeyboardModifiers modifiers)
