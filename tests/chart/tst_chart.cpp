@@ -22,6 +22,7 @@
 #include <map>
 
 using forms::Label;
+using support::chart;
 
 // The chart window and the About box as the user sees them. Runs at the scale factor its
 // environment gives (1, 1.5 and 2): all of it must hold at each.
@@ -42,11 +43,6 @@ const int Neon[9][10] = {
     {12, 13, 15, 16, 18, 21, 23, 28, 34, 40}, {15, 17, 19, 21, 22, 26, 28, 34, 41, 51},
     {18, 21, 24, 26, 29, 33, 40, 48, 57, 67}, {26, 29, 32, 35, 39, 45, 55, 61, 67, 79},
     {32, 36, 40, 45, 50, 60, 72, 78, 85, 102}};
-
-frmCharts &chart()
-{
-    return forms::instance<frmCharts>();
-}
 
 // Colours where the label has its own, then font, alignment and border.
 QString lookOf(const Label &l)
@@ -130,7 +126,6 @@ class ChartTest : public QObject {
     Q_OBJECT
 
     QPalette m_palette;
-    QList<forms::ShellRequest> m_requests;
 
 private slots:
     void initTestCase()
@@ -138,18 +133,11 @@ private slots:
         support::setUpHeadless();
         m_palette = QApplication::palette();
     }
-    void init()
-    {
-        support::startProgram();
-        forms::setShellOpener(
-            [this](const forms::ShellRequest &r) { return m_requests << r, true; });
-    }
+    void init() { support::startProgram(); }
     void cleanup()
     {
-        forms::setShellOpener({});
         support::resetProgram();
         QApplication::setPalette(m_palette);
-        m_requests.clear();
     }
 
     // Every label where the design puts it, with its caption and look; the grids' members are
@@ -319,13 +307,13 @@ private slots:
         QAccessibleInterface *link = reader(chart().urlLabel);
         QVERIFY(link->role() == QAccessible::Link && link->state().focusable);
         press(link);
-        QCOMPARE(m_requests.size(), 1);
-        const forms::ShellRequest &r = m_requests[0];
+        QCOMPARE(support::opened.size(), 1);
+        const forms::ShellRequest &r = support::opened[0];
         QCOMPARE((QStringList{r.operation, r.file, r.parameters, r.directory}),
                  (QStringList{"open", "http://www.orvelle.example", {}, {}}));
         QVERIFY(r.owner == chart().window()->winId() && r.show == forms::ShowCommand::Normal);
 
-        whileAboutIsOpen([this, reader](frmAbout &about) {
+        whileAboutIsOpen([reader](frmAbout &about) {
             QAccessibleInterface *dialog = reader(about.window());
             QCOMPARE(dialog->role(), QAccessible::Dialog);
             QCOMPARE(dialog->text(QAccessible::Name), QStringLiteral("About Varelux"));
@@ -344,7 +332,7 @@ private slots:
             QVERIFY(window->minimumSize() == window->maximumSize() && window->isModal());
             QCOMPARE(window->focusWidget(), about.cmdOK);
             support::click(*about.Label3);
-            QVERIFY(m_requests.size() == 1 && forms::isLoaded<frmAbout>());
+            QVERIFY(support::opened.size() == 1 && forms::isLoaded<frmAbout>());
         });
         QAccessible::installUpdateHandler(nullptr);
     }

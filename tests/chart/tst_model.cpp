@@ -15,6 +15,7 @@
 
 using forms::Label;
 using forms::Rgb;
+using support::chart;
 
 // How the program starts and ends, and the chart's behaviour against a small model of its picture,
 // written apart from the program, driven by events as a user makes them: clicks, keys, the menu,
@@ -23,11 +24,6 @@ namespace {
 
 const QStringList Keys = QString("Left Right Up Down PgUp PgDown Enter Space Esc Tab").split(' ');
 const QPoint Background[] = {{3, 30}, {200, 226}, {300, 100}, {300, 400}, {150, 426}};
-
-frmCharts &chart()
-{
-    return forms::instance<frmCharts>();
-}
 
 // Labels without a handler: titles, axis titles, the maker line, every header.
 QList<Label *> inertLabels()
@@ -190,31 +186,22 @@ int controlCount()
 class ModelTest : public QObject {
     Q_OBJECT
 
-    int m_opened = 0;
-
     QString difference(const Model &model) const
     {
         if (forms::isLoaded<frmAbout>() || support::ends || !chart().window()->isVisible())
             return "About box left open, or the chart gone";
-        if (m_opened != model.opened)
-            return QString("link opened %1 times, not %2").arg(m_opened).arg(model.opened);
+        if (support::opened.size() != model.opened)
+            return QString("link opened %1 times, not %2")
+                .arg(support::opened.size())
+                .arg(model.opened);
         const QString want = model.picture(), got = pictureOfTheProgram();
         return got == want ? QString() : QString("\n got  %1\n want %2").arg(got, want);
     }
 
 private slots:
     void initTestCase() { support::setUpHeadless(); }
-    void init()
-    {
-        support::startProgram();
-        m_opened = 0;
-        forms::setShellOpener([this](const forms::ShellRequest &) { return ++m_opened, true; });
-    }
-    void cleanup()
-    {
-        forms::setShellOpener({});
-        support::resetProgram();
-    }
+    void init() { support::startProgram(); }
+    void cleanup() { support::resetProgram(); }
 
     // Seeded random events, each compared with the model; VARELUX_SEED replays a failure.
     void eventStreamMatchesTheModel()

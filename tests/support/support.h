@@ -1,18 +1,22 @@
 #pragma once
 
 #include "app/form1.h"
+#include "chart/frmcharts.h"
 #include "forms/app.h"
 #include "forms/label.h"
+#include "forms/shell.h"
 
 #include <QTest>
 #include <QWindow>
 
 // What the tests of the windows share: the program started and reset as main() would, its end
-// counted instead of exiting, and clicks made through the window, where the platform finds the
-// control under the point, as for a user.
+// counted instead of exiting, the requests to open a web address recorded instead of carried
+// out, and clicks made through the window, where the platform finds the control under the
+// point, as for a user.
 namespace support {
 
 inline int ends = 0;
+inline QList<forms::ShellRequest> opened;
 
 inline void setUpHeadless() // and quieten the offscreen platform's notices
 {
@@ -27,6 +31,7 @@ inline void setUpHeadless() // and quieten the offscreen platform's notices
 
 inline void startProgram()
 {
+    forms::setShellOpener([](const forms::ShellRequest &r) { return opened << r, true; });
     forms::load<Form1>().show();
 }
 
@@ -35,6 +40,12 @@ inline void resetProgram()
     forms::Form::destroyAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ends = 0;
+    opened.clear();
+}
+
+inline frmCharts &chart()
+{
+    return forms::instance<frmCharts>();
 }
 
 inline void clickAt(QWidget *client, QPoint point)
