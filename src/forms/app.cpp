@@ -6,8 +6,6 @@
 
 #include <QApplication>
 #include <QByteArray>
-#include <QFileInfo>
-#include <QLibraryInfo>
 #include <QSocketNotifier>
 #include <QStringList>
 
@@ -17,7 +15,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace forms {
 
@@ -58,22 +55,6 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, co
                      display.constData());
     Q_UNUSED(context);
     std::_Exit(2);
-}
-
-// On a Wayland desktop the program is a Wayland client of its own, when Qt's Wayland platform is
-// installed; otherwise Qt's usual choice stands (X11, through XWayland there).
-void preferWayland(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return;
-    for (int i = 1; i < argc; ++i)
-        if (!std::strcmp(argv[i], "-platform") || !std::strcmp(argv[i], "--platform"))
-            return;
-    const QString plugin = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
-                           QStringLiteral("/platforms/libqwayland-generic.so");
-    if (QFileInfo::exists(plugin))
-        qputenv("QT_QPA_PLATFORM", "wayland");
 }
 
 // A request to terminate (logging out, `kill`) ends the program as closing the chart does. The
@@ -144,7 +125,6 @@ int App::run(int &argc, char **argv, const std::function<void()> &start)
 {
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
-    preferWayland(argc, argv);
     previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(previousHandler);

@@ -291,6 +291,8 @@ private slots:
         QCOMPARE(reader(chart().window())->role(), QAccessible::Window);
         QCOMPARE(reader(forms::instance<Form1>().window())->role(), QAccessible::Window);
         QCOMPARE(reader(&chart().diamLabelA[0])->actionInterface()->actionNames(), QStringList());
+        QCOMPARE(reader(&chart().lblArgon[5])->actionInterface()->actionNames(),
+                 QStringList{QAccessibleActionInterface::pressAction()});
 
         QAccessibleInterface *cell = reader(&chart().lblNeon[47]);
         QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("NEON GAS, 6000 volts, 11 mm: 15"));
