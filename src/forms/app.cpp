@@ -10,11 +10,10 @@
 #include <QStringList>
 
 #include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace forms {
 

@@ -239,11 +239,8 @@ void Form::show()
 {
     placeAtStart();
     m_window->show();
-    // Wayland leaves stacking and activation to the compositor.
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        m_window->raise();
-        m_window->activateWindow();
-    }
+    m_window->raise();
+    m_window->activateWindow();
 }
 
 void Form::showModal()
