@@ -3,10 +3,21 @@
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libxcb1-dev fonts-liberation2 fonts-dejavu-core
-                scdoc dpkg-dev qt6-base-private-dev)
-TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick openbox wmctrl qt6-gtk-platformtheme
-               qt6-wayland weston desktop-file-utils appstream file python3 lintian devscripts)
+# The package lists stand once, in the README's "Building by hand", for people and scripts alike:
+# its first apt-get command is what the build needs, its second what the tests need as well.
+readme_packages() { # readme_packages N
+    awk -v n="$1" '
+        /^## / { inside = $0 == "## Building by hand" }
+        inside && /apt-get install/ { taking = ++block == n; sub(/.*apt-get install/, "") }
+        taking { line = $0; continued = sub(/\\$/, "", line); printf "%s ", line; taking = continued }
+    ' "$ROOT/README.md"
+}
+read -r -a BUILD_PACKAGES <<<"$(readme_packages 1)"
+read -r -a TEST_PACKAGES <<<"$(readme_packages 2)"
+if [ ${#BUILD_PACKAGES[@]} -eq 0 ] || [ ${#TEST_PACKAGES[@]} -eq 0 ]; then
+    echo "varelux: README.md lists no packages under \"Building by hand\"" >&2
+    exit 1
+fi
 
 missing_packages() {
     local package
@@ -36,11 +47,16 @@ ensure_packages() {
         "${missing[@]}" >/dev/null
 }
 
-# build DIR [cmake options...]
+# build DIR [GENERATOR [cmake options...]]: GENERATOR "" (or none) is CMake's own default.
 build() {
-    local dir=$1
-    shift
-    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    local dir=$1 generator=${2:-}
+    shift $(($# < 2 ? $# : 2))
+    local wanted=${generator:-${CMAKE_GENERATOR:-Unix Makefiles}}
+    # A folder configured for another generator cannot be reconfigured: start it afresh.
+    if [ -f "$dir/CMakeCache.txt" ] && ! grep -qxF "CMAKE_GENERATOR:INTERNAL=$wanted" "$dir/CMakeCache.txt"; then
+        rm -rf "$dir"
+    fi
+    cmake -S "$ROOT" -B "$dir" ${generator:+-G "$generator"} -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     local log
     if ! log=$(cmake --build "$dir" --parallel "$(nproc)" 2>&1); then
         echo "$log" >&2
