@@ -5,7 +5,9 @@
 #include "app/module1.h"
 #include "about/frmabout.h"
 #include "forms/app.h"
+#include "forms/clipboard.h"
 #include "forms/cursor.h"
+#include "forms/dialogs.h"
 #include "forms/label.h"
 #include "forms/menuitem.h"
 #include "forms/shell.h"
@@ -22,9 +24,11 @@ using forms::Rgb;
 
 namespace {
 
+const QString ChartTitle = QStringLiteral("Transformer Loading Chart");
+
 const forms::FormDesign Design = [] {
     forms::FormDesign d;
-    d.caption = QStringLiteral("Transformer Loading Chart");
+    d.caption = ChartTitle;
     d.clientWidth = 4590;
     d.clientHeight = 6435;
     d.border = forms::WindowBorder::FixedSingle;
@@ -87,6 +91,7 @@ void paint(forms::Label &header, const HeaderLook &look)
 
 struct frmCharts::Grid {
     const forms::Label &title;
+    const forms::Label &rowTitle;
     forms::LabelArray &diamLabel;
     forms::LabelArray &TranLabel;
     forms::LabelArray &cells;
@@ -99,14 +104,14 @@ frmCharts::Grid frmCharts::argonGrid()
 {
     const HeaderLook rest{Cyan, {}};
     const HeaderLook marked{Yellow, {}}; // argon headers change their background only
-    return {Label3[0], diamLabelA, TranLabelA, lblArgon, Module1::ArgonTable, rest, marked};
+    return {Label3[0], Label2[0], diamLabelA, TranLabelA, lblArgon, Module1::ArgonTable, rest, marked};
 }
 
 frmCharts::Grid frmCharts::neonGrid()
 {
     const HeaderLook rest{Red, White};
     const HeaderLook marked{Yellow, Black};
-    return {Label3[1], diamLabelN, TranLabelN, lblNeon, Module1::NeonTable, rest, marked};
+    return {Label3[1], Label2[1], diamLabelN, TranLabelN, lblNeon, Module1::NeonTable, rest, marked};
 }
 
 frmCharts::frmCharts()
@@ -151,11 +156,22 @@ frmCharts::frmCharts()
     mnuVCross = &mnuView->addItem(QStringLiteral("&Crosshairs"));
     mnuAbout = &mnuView->addItem(QStringLiteral("&About"));
 
+    mnuChart = &addPopupMenu();
+    mnuCopy = &mnuChart->addItem(QStringLiteral("&Copy BLUE GAS Table"));
+    mnuCopy->setShortcut(QStringLiteral("Ctrl+C"));
+    mnuPrint = &mnuChart->addItem(QStringLiteral("&Print..."));
+    mnuPrint->setShortcut(QStringLiteral("Ctrl+P"));
+    mnuSave = &mnuChart->addItem(QStringLiteral("Save &As..."));
+    mnuSave->setShortcut(QStringLiteral("Ctrl+S"));
+
     lblArgon.setClickHandler([this](qint16 Index) { lblArgon_Click(Index); });
     lblNeon.setClickHandler([this](qint16 Index) { lblNeon_Click(Index); });
     connect(urlLabel, &forms::Label::clicked, this, &frmCharts::urlLabel_Click);
     mnuVCross->setClickHandler([this] { mnuVCross_Click(); });
     mnuAbout->setClickHandler([this] { mnuAbout_Click(); });
+    mnuCopy->setClickHandler([this] { mnuCopy_Click(); });
+    mnuPrint->setClickHandler([this] { Print_Chart(); });
+    mnuSave->setClickHandler([this] { Save_Chart(); });
 }
 
 void frmCharts::Form_Load()
@@ -260,6 +276,18 @@ void frmCharts::lblNeon_Click(qint16 Index)
 // cursor's cell unless the link has the focus, which they then click.
 void frmCharts::Form_KeyDown(qint16 &KeyCode, qint16 Shift)
 {
+    if (Shift == forms::CtrlMask) {
+        if (KeyCode == 'C')
+            Copy_Table(m_cursor.neon ? neonGrid() : argonGrid());
+        else if (KeyCode == 'P')
+            Print_Chart();
+        else if (KeyCode == 'S')
+            Save_Chart();
+        else
+            return;
+        KeyCode = 0;
+        return;
+    }
     if (Shift & (forms::CtrlMask | forms::AltMask))
         return;
     switch (KeyCode) {
@@ -374,4 +402,83 @@ void frmCharts::urlLabel_Click()
     // Asks for a normal, visible window: the user clicked to see the maker's site.
     forms::shellExecute(*this, QStringLiteral("open"), makerAddress(), QString(), QString(),
                         forms::ShowCommand::Normal);
+}
+
+// A right click offers the grid under the pointer for copying, the keyboard the cursor's grid;
+// neither marks nor clears anything.
+void frmCharts::Form_ContextMenu(bool FromKeyboard, float X, float Y)
+{
+    if (FromKeyboard) {
+        const forms::Label &cell = (m_cursor.neon ? lblNeon : lblArgon)[m_cursor.index];
+        m_menuNeon = m_cursor.neon;
+        X = cell.left();
+        Y = cell.top() + cell.height();
+    } else {
+        m_menuNeon = Y >= Label1[1].top(); // NEON GAS begins with its axis title, its topmost label
+    }
+    mnuCopy->setCaption(QStringLiteral("&Copy %1 Table").arg(Label3[m_menuNeon].caption()));
+    popupMenu(*mnuChart, X, Y);
+}
+
+void frmCharts::mnuCopy_Click()
+{
+    Copy_Table(m_menuNeon ? neonGrid() : argonGrid());
+}
+
+// The grid as the window shows it: "Volts" and the diameters, then each voltage with its
+// figures.
+void frmCharts::Copy_Table(const Grid &grid)
+{
+    QList<QStringList> rows{{grid.rowTitle.caption()}};
+    for (int c = 0; c < Columns; ++c)
+        rows[0] << grid.diamLabel[c].caption();
+    for (int r = 0; r < Rows; ++r) {
+        QStringList row{grid.TranLabel[r].caption()};
+        for (int c = 0; c < Columns; ++c)
+            row << grid.cells[Columns * r + c].caption();
+        rows << row;
+    }
+    forms::copyTable(grid.title.caption(), rows);
+}
+
+// A chart of its own beside the window, built as the window is and never shown: at rest, with
+// no mark, in the designed light colours. It is what is printed, saved and exported.
+std::unique_ptr<frmCharts> frmCharts::Chart_At_Rest()
+{
+    auto chart = std::make_unique<frmCharts>();
+    chart->Load_Argon();
+    chart->Load_Neon();
+    chart->useLightColours();
+    return chart;
+}
+
+QString frmCharts::Export_Chart(const QString &fileName, forms::DrawingFormat format, double scale)
+{
+    const forms::DrawingInfo info{ChartTitle,
+                                  forms::App::title() + QLatin1Char(' ') + forms::App::version()};
+    const QString reason = forms::saveDrawing(*Chart_At_Rest(), fileName, format, scale, info);
+    return reason.isEmpty() ? reason
+                            : QStringLiteral("cannot write '%1': %2").arg(fileName, reason);
+}
+
+void frmCharts::Print_Chart()
+{
+    const auto chart = Chart_At_Rest();
+    forms::printDialog(*this, ChartTitle, [&chart](auto &page) { forms::drawOnPage(*chart, page); });
+}
+
+void frmCharts::Save_Chart()
+{
+    const QString fileName = forms::saveFileDialog(
+        *this, QStringLiteral("Save As"), ChartTitle,
+        {{QStringLiteral("PDF"), QStringLiteral("pdf")},
+         {QStringLiteral("PNG"), QStringLiteral("png")},
+         {QStringLiteral("SVG"), QStringLiteral("svg")}});
+    if (fileName.isEmpty())
+        return;
+    QString failure = Export_Chart(fileName, *forms::drawingFormatOf(fileName), 1);
+    if (!failure.isEmpty()) {
+        failure[0] = failure[0].toUpper();
+        forms::messageBox(*this, failure);
+    }
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "forms/drawing.h"
 #include "forms/form.h"
 #include "forms/labelarray.h"
+
+#include <memory>
 
 namespace forms {
 class Label;
@@ -14,10 +17,17 @@ class MenuItem;
 // A cell click marks its crosshair in its own grid; the marks live only in the labels' colours
 // and the crosshair switch is the check mark of mnuVCross. The keyboard has one cursor, a cell
 // of one grid: keys move it and mark the cell they land on through the same click handlers.
+// The chart also leaves the window: copied a grid at a time as a table, printed, saved or
+// exported as a drawing of the window at rest.
 class frmCharts : public forms::Form {
     Q_OBJECT
 public:
     frmCharts();
+
+    // The chart at rest, written to a file of the given format (a PNG `scale` times the
+    // window's size). Returns one line saying what failed, or nothing.
+    static QString Export_Chart(const QString &fileName, forms::DrawingFormat format,
+                                double scale);
 
     void Load_Argon();
     void Load_Neon();
@@ -28,6 +38,9 @@ public:
     void mnuVCross_Click();
     void mnuAbout_Click();
     void urlLabel_Click();
+    void mnuCopy_Click();
+    void Print_Chart();
+    void Save_Chart();
 
     forms::Label *Label4;
     forms::Label *urlLabel;
@@ -44,12 +57,17 @@ public:
     forms::MenuItem *mnuVChart;
     forms::MenuItem *mnuVCross;
     forms::MenuItem *mnuAbout;
+    forms::MenuItem *mnuChart; // the context menu
+    forms::MenuItem *mnuCopy;
+    forms::MenuItem *mnuPrint;
+    forms::MenuItem *mnuSave;
 
 protected:
     void Form_Load() override;
     void Form_Unload(qint16 &cancel) override;
     void Form_Click() override;
     void Form_KeyDown(qint16 &KeyCode, qint16 Shift) override;
+    void Form_ContextMenu(bool FromKeyboard, float X, float Y) override;
 
 private:
     struct Grid;
@@ -60,10 +78,13 @@ private:
     void Show_Crosshair(const Grid &grid, qint16 Index);
     void Move_Cursor(int rows, int columns);
     void Mark_Cursor();
+    void Copy_Table(const Grid &grid);
+    static std::unique_ptr<frmCharts> Chart_At_Rest();
 
     // Where the keyboard is: a cell of the BLUE GAS grid or of the NEON GAS grid.
     struct KeyCursor {
         bool neon = false;
         qint16 index = 0;
     } m_cursor;
+    bool m_menuNeon = false; // the grid the context menu offers to copy
 };

@@ -1,6 +1,5 @@
 #include "app.h"
 
-#include "commandline.h"
 #include "form.h"
 #include "version.h"
 
@@ -84,6 +83,16 @@ void endOnTermination()
         ::sigaction(signal, &action, nullptr);
 }
 
+// Qt's messages held back while the platform came up, now that they can be read.
+void releaseHeldMessages(bool show)
+{
+    qInstallMessageHandler(previousHandler);
+    if (show)
+        for (const QString &message : std::as_const(heldMessages))
+            qWarning("%s", qUtf8Printable(message));
+    heldMessages.clear();
+}
+
 } // namespace
 
 QString App::title()
@@ -106,6 +115,11 @@ int App::revision()
     return VARELUX_VERSION_PATCH;
 }
 
+QString App::version()
+{
+    return QStringLiteral(VARELUX_VERSION);
+}
+
 void App::end()
 {
     Form::destroyAll();
@@ -122,14 +136,9 @@ void App::setEndHandler(std::function<void()> handler)
 
 int App::run(int &argc, char **argv, const std::function<void()> &start)
 {
-    if (const std::optional<int> status = answerCommandLine(argc, argv))
-        return *status;
     previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
-    qInstallMessageHandler(previousHandler);
-    for (const QString &message : std::as_const(heldMessages))
-        qWarning("%s", qUtf8Printable(message));
-    heldMessages.clear();
+    releaseHeldMessages(true);
 
     QApplication::setApplicationName(title());
     QApplication::setApplicationVersion(QStringLiteral(VARELUX_VERSION));
@@ -140,6 +149,21 @@ int App::run(int &argc, char **argv, const std::function<void()> &start)
     start();
     const int status = QApplication::exec();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
+}
+
+// Qt's notices (a runtime folder not set, and the like) are left unsaid, so that the job's own
+// words are all that is printed.
+int App::runWithoutDisplay(char **argv, const std::function<int()> &job)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qunsetenv("QT_QPA_PLATFORMTHEME"); // a desktop theme would look for its display
+    previousHandler = qInstallMessageHandler(startupMessageHandler);
+    int argc = 1;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(title());
+    const int status = job();
+    releaseHeldMessages(false);
     return status;
 }
 

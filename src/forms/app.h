@@ -13,6 +13,8 @@ public:
     static int major();
     static int minor();
     static int revision();
+    // "major.minor.revision"
+    static QString version();
 
     // Ends the program at once: every window is destroyed without running any handler of its
     // own, then the program exits with status 0.
@@ -24,6 +26,11 @@ public:
     // Brings up the windowing platform, runs `start`, then the event loop until end().
     // Without a usable display it prints one line and returns a non-zero status.
     static int run(int &argc, char **argv, const std::function<void()> &start);
+
+    // Runs `job` with windows that are drawn but never shown, so with no display at all, in the
+    // platform's usual style; returns the job's status. Qt's options on the command line,
+    // which ask for a display, are left unread.
+    static int runWithoutDisplay(char **argv, const std::function<int()> &job);
 };
 
 } // namespace forms

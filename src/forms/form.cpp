@@ -7,12 +7,14 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QIcon>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -41,11 +43,13 @@ Qt::WindowFlags flagsFor(const FormDesign &design)
     return flags;
 }
 
-// The part of a window below its menu bar; a click that no control keeps lands here.
+// The part of a window below its menu bar; a click that no control keeps lands here, and so
+// does every right click.
 class ClientArea : public QWidget {
 public:
-    ClientArea(QWidget *parent, std::function<void()> onClick)
-        : QWidget(parent), m_onClick(std::move(onClick))
+    ClientArea(QWidget *parent, std::function<void()> onClick,
+               std::function<void(QPoint)> onContextMenu)
+        : QWidget(parent), m_onClick(std::move(onClick)), m_onContextMenu(std::move(onContextMenu))
     {
     }
 
@@ -62,9 +66,15 @@ protected:
         if (click)
             m_onClick();
     }
+    void contextMenuEvent(QContextMenuEvent *event) override
+    {
+        if (event->reason() == QContextMenuEvent::Mouse)
+            m_onContextMenu(event->pos());
+    }
 
 private:
     std::function<void()> m_onClick;
+    std::function<void(QPoint)> m_onContextMenu;
     bool m_pressed = false;
 };
 
@@ -84,7 +94,7 @@ qint16 keyCodeOf(int key)
     for (const auto &[qtKey, code] : codes)
         if (qtKey == key)
             return code;
-    return 0;
+    return key >= Qt::Key_A && key <= Qt::Key_Z ? qint16(key) : 0;
 }
 
 qint16 shiftStateOf(Qt::KeyboardModifiers modifiers)
@@ -155,10 +165,16 @@ Form::Form(const FormDesign &design) : m_design(design)
     auto *layout = new QVBoxLayout(m_window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_client = new ClientArea(m_window, [this] {
-        if (!m_gone)
-            Form_Click();
-    });
+    m_client = new ClientArea(
+        m_window,
+        [this] {
+            if (!m_gone)
+                Form_Click();
+        },
+        [this](QPoint at) {
+            if (!m_gone)
+                Form_ContextMenu(false, pixelsToTwips(at.x()), pixelsToTwips(at.y()));
+        });
     m_client->setObjectName(QStringLiteral("client"));
     layout->addWidget(m_client);
 
@@ -194,6 +210,22 @@ void Form::forget()
     m_slot = nullptr;
     auto &forms = liveForms();
     forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+}
+
+MenuItem &Form::addPopupMenu()
+{
+    auto *menu = new QMenu(m_window);
+    return *new MenuItem(menu->menuAction(), menu, this);
+}
+
+void Form::popupMenu(MenuItem &menu, float x, float y)
+{
+    menu.submenu()->popup(m_client->mapToGlobal(QPoint(twipsToPixels(x), twipsToPixels(y))));
+}
+
+void Form::useLightColours()
+{
+    m_window->setPalette(m_window->style()->standardPalette());
 }
 
 MenuItem &Form::addMenu(const QString &caption)
@@ -322,15 +354,28 @@ QWidget *Form::activeControl() const
 }
 
 // Keys meant for this window go to its key handler first, whichever of its controls has the
-// focus; keys for its menus and for other windows are left alone.
+// focus; keys for its menus and for other windows are left alone. The Menu key and Shift+F10
+// ask for the context menu on every platform; where the platform turns the Menu key into a
+// request of its own, that one is dropped, so that the menu opens once.
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || m_gone)
+    const bool keyPress = event->type() == QEvent::KeyPress;
+    const bool platformMenu =
+        event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard;
+    if ((!keyPress && !platformMenu) || m_gone)
         return false;
     QWidget *target = m_window->focusWidget() ? m_window->focusWidget() : m_window;
     if (watched != target)
         return false;
+    if (platformMenu)
+        return true;
     const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() == Qt::Key_Menu ||
+        (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+        Form_ContextMenu(true, 0, 0);
+        return true;
+    }
     qint16 code = keyCodeOf(key->key());
     if (code == 0)
         return false;

@@ -65,6 +65,13 @@ public:
     // The control that has the keyboard focus in this window, if any.
     QWidget *activeControl() const;
 
+    // Paints the window in the platform's usual light colours, whatever the desktop's theme.
+    void useLightColours();
+
+    // Opens `menu` as a context menu with its top-left corner at (x, y), in twips of the client
+    // area.
+    void popupMenu(MenuItem &menu, float x, float y);
+
     // Ends every window at once: destroyed, no handler of theirs runs.
     static void destroyAll();
 
@@ -75,11 +82,22 @@ protected:
     explicit Form(const FormDesign &design);
 
     MenuItem &addMenu(const QString &caption);
+    // A menu of the window's own that is not on its menu bar, for popupMenu().
+    MenuItem &addPopupMenu();
 
     virtual void Form_Load() {}
     virtual void Form_Unload(qint16 &cancel) { Q_UNUSED(cancel); }
     virtual void Form_Click() {}
-    // Setting KeyCode to 0 keeps the key from the control that would otherwise get it.
+    // A right click at (X, Y), in twips of the client area, or the Menu key or Shift+F10
+    // (FromKeyboard, with X and Y 0).
+    virtual void Form_ContextMenu(bool FromKeyboard, float X, float Y)
+    {
+        Q_UNUSED(FromKeyboard);
+        Q_UNUSED(X);
+        Q_UNUSED(Y);
+    }
+    // Setting KeyCode to 0 keeps the key from the control that would otherwise get it. Letters
+    // come as their capitals' codes (C is 67).
     virtual void Form_KeyDown(qint16 &KeyCode, qint16 Shift)
     {
         Q_UNUSED(KeyCode);

@@ -3,6 +3,7 @@
 #include "labelaccessible.h"
 
 #include <QAccessible>
+#include <QFontInfo>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
@@ -77,6 +78,8 @@ QFont resolveFont(const FontSpec &wanted)
     font.setPointSizeF(wanted.size);
     font.setBold(wanted.bold);
     font.setUnderline(wanted.underline);
+    // Named by the face found, so that a drawing taken away (an SVG file) names that face too.
+    font.setFamily(QFontInfo(font).family());
     return font;
 }
 

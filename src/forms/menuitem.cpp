@@ -49,6 +49,12 @@ void MenuItem::setChecked(bool checked)
     m_action->setChecked(checked);
 }
 
+void MenuItem::setShortcut(const QString &keys)
+{
+    m_action->setShortcut(QKeySequence(keys));
+    m_action->setShortcutContext(Qt::WidgetShortcut);
+}
+
 bool MenuItem::enabled() const
 {
     return m_action->isEnabled();

@@ -26,6 +26,10 @@ public:
     bool enabled() const;
     void setEnabled(bool enabled);
 
+    // The key shown beside the item, which chooses it while its menu is open; elsewhere the
+    // key is the window's to handle.
+    void setShortcut(const QString &keys);
+
     void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
 
     QAction *action() const { return m_action; }

@@ -13,6 +13,11 @@ inline int twipsToPixels(float twips)
     return static_cast<int>(std::lround(twips / TwipsPerPixel));
 }
 
+inline float pixelsToTwips(int pixels)
+{
+    return static_cast<float>(pixels) * TwipsPerPixel;
+}
+
 // Position and size of a control, in twips within its window's client area.
 struct TwipsRect {
     float left = 0;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QPagedPaintDevice;
+
+namespace forms {
+
+class Form;
+
+// A window's client area taken away from the window: to a file or onto paper.
+enum class DrawingFormat { Pdf, Png, Svg };
+
+// What a file's name asks for: .pdf, .png or .svg, in any case.
+std::optional<DrawingFormat> drawingFormatOf(const QString &fileName);
+
+// Goes with the drawing into PDF and SVG files (and a PNG's text).
+struct DrawingInfo {
+    QString title;
+    QString creator;
+};
+
+// Writes the client area of `form` as it paints now, to a temporary file beside `fileName`
+// that is renamed into place once whole: a failure leaves an existing file as it was. PDF and
+// SVG are vectors with their texts as text, a PDF one page of the locale's paper; a PNG is
+// `scale` times the window's size in pixels. Returns the system's reason for a failure, or
+// nothing.
+QString saveDrawing(const Form &form, const QString &fileName, DrawingFormat format, double scale,
+                    const DrawingInfo &info);
+
+// A page of the paper the user's locale names, with margins of 15 mm.
+void setUpPage(QPagedPaintDevice &page);
+
+// Draws the client area of `form` as large as it fits inside the page's margins, centred.
+void drawOnPage(const Form &form, QPagedPaintDevice &page);
+
+} // namespace forms
