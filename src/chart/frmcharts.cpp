@@ -452,11 +452,16 @@ std::unique_ptr<frmCharts> frmCharts::Chart_At_Rest()
     return chart;
 }
 
+// What goes with the chart into a file or to the printer.
+forms::DrawingInfo frmCharts::Drawing_Info()
+{
+    return {ChartTitle, forms::App::title() + QLatin1Char(' ') + forms::App::version()};
+}
+
 QString frmCharts::Export_Chart(const QString &fileName, forms::DrawingFormat format, double scale)
 {
-    const forms::DrawingInfo info{ChartTitle,
-                                  forms::App::title() + QLatin1Char(' ') + forms::App::version()};
-    const QString reason = forms::saveDrawing(*Chart_At_Rest(), fileName, format, scale, info);
+    const QString reason =
+        forms::saveDrawing(*Chart_At_Rest(), fileName, format, scale, Drawing_Info());
     return reason.isEmpty() ? reason
                             : QStringLiteral("cannot write '%1': %2").arg(fileName, reason);
 }
@@ -464,7 +469,8 @@ QString frmCharts::Export_Chart(const QString &fileName, forms::DrawingFormat fo
 void frmCharts::Print_Chart()
 {
     const auto chart = Chart_At_Rest();
-    forms::printDialog(*this, ChartTitle, [&chart](auto &page) { forms::drawOnPage(*chart, page); });
+    forms::printDialog(*this, Drawing_Info(),
+                       [&chart](auto &page) { forms::drawOnPage(*chart, page); });
 }
 
 void frmCharts::Save_Chart()

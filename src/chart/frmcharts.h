@@ -80,6 +80,7 @@ private:
     void Mark_Cursor();
     void Copy_Table(const Grid &grid);
     static std::unique_ptr<frmCharts> Chart_At_Rest();
+    static forms::DrawingInfo Drawing_Info();
 
     // Where the keyboard is: a cell of the BLUE GAS grid or of the NEON GAS grid.
     struct KeyCursor {

@@ -42,15 +42,18 @@ QString saveFileDialog(const Form &owner, const QString &title, const QString &s
     return fileName;
 }
 
-void printDialog(const Form &owner, const QString &documentName,
+void printDialog(const Form &owner, const DrawingInfo &document,
                  const std::function<void(QPagedPaintDevice &)> &print)
 {
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter printer;
     setUpPage(printer);
-    printer.setDocName(documentName);
+    printer.setDocName(document.title);
+    printer.setCreator(document.creator);
     QPrintDialog dialog(&printer, owner.window());
-    if (dialog.exec() == QDialog::Accepted)
-        print(printer);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    printer.setResolution(PageDpi);
+    print(printer);
 }
 
 void messageBox(const Form &owner, const QString &prompt)

@@ -10,6 +10,7 @@ class QPagedPaintDevice;
 namespace forms {
 
 class Form;
+struct DrawingInfo;
 
 // A kind of file offered for saving: its name in the dialog and its extension ("PDF", "pdf").
 struct FileType {
@@ -25,7 +26,7 @@ QString saveFileDialog(const Form &owner, const QString &title, const QString &s
 
 // The desktop's print dialog over `owner`, for a page set up as setUpPage() does; once the user
 // accepts, `print` draws on the chosen printer's page. Cancel prints nothing.
-void printDialog(const Form &owner, const QString &documentName,
+void printDialog(const Form &owner, const DrawingInfo &document,
                  const std::function<void(QPagedPaintDevice &)> &print);
 
 // A warning in a message box over `owner`, titled with the program's title, closed with OK.

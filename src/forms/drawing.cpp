@@ -1,7 +1,9 @@
 #include "drawing.h"
 
 #include "form.h"
+#include "label.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
@@ -22,10 +24,21 @@ namespace {
 
 constexpr double PageMargin = 15; // millimetres on every side
 
+// The client area as the window paints it: its background, then its labels in the order they
+// were made. Drawn label by label rather than through Qt's own widget rendering, which turns
+// all it draws on a printer into one picture of pixels.
 void drawClient(const Form &form, QPainter &painter)
 {
-    form.client()->render(&painter, QPoint(), QRegion(),
-                          QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    const QWidget *client = form.client();
+    painter.fillRect(client->rect(), client->palette().color(QPalette::Window));
+    for (const Label *label : client->findChildren<Label *>(Qt::FindDirectChildrenOnly)) {
+        if (!label->isVisibleTo(client))
+            continue;
+        painter.save();
+        painter.translate(label->pos());
+        label->paint(painter);
+        painter.restore();
+    }
 }
 
 } // namespace
@@ -71,13 +84,14 @@ void drawOnPage(const Form &form, QPagedPaintDevice &page)
 QString saveDrawing(const Form &form, const QString &fileName, DrawingFormat format, double scale,
                     const DrawingInfo &info)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+    QByteArray drawing;
+    QBuffer buffer(&drawing);
+    buffer.open(QIODevice::WriteOnly);
     const QSize size = form.client()->size();
     switch (format) {
     case DrawingFormat::Pdf: {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(PageDpi);
         pdf.setTitle(info.title);
         pdf.setCreator(info.creator);
         setUpPage(pdf);
@@ -86,9 +100,9 @@ QString saveDrawing(const Form &form, const QString &fileName, DrawingFormat for
     }
     case DrawingFormat::Svg: {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&buffer);
         svg.setTitle(info.title);
-        svg.setResolution(96);
+        svg.setResolution(PageDpi);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(), size));
         QPainter painter(&svg);
@@ -105,12 +119,23 @@ QString saveDrawing(const Form &form, const QString &fileName, DrawingFormat for
         }
         image.setText(QStringLiteral("Title"), info.title);
         image.setText(QStringLiteral("Software"), info.creator);
-        if (!image.save(&file, "PNG"))
-            return file.errorString();
+        image.save(&buffer, "PNG");
         break;
     }
     }
-    if (!file.commit())
+
+    // Written whole or not at all. A write that stops short (a full disk) and a last flush that
+    // fails are failures too, which the temporary file, left uncommitted, does not survive.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    for (qint64 done = 0; done < drawing.size();) {
+        const qint64 written = file.write(drawing.constData() + done, drawing.size() - done);
+        if (written <= 0)
+            return file.errorString();
+        done += written;
+    }
+    if (!file.flush() || !file.commit())
         return file.errorString();
     return {};
 }

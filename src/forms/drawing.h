@@ -30,10 +30,15 @@ struct DrawingInfo {
 QString saveDrawing(const Form &form, const QString &fileName, DrawingFormat format, double scale,
                     const DrawingInfo &info);
 
+// Pages are drawn at the resolution windows are laid out in, so that fonts given in points keep
+// their size against the labels; drawOnPage() then scales the drawing onto the paper.
+inline constexpr int PageDpi = 96;
+
 // A page of the paper the user's locale names, with margins of 15 mm.
 void setUpPage(QPagedPaintDevice &page);
 
-// Draws the client area of `form` as large as it fits inside the page's margins, centred.
+// Draws the client area of `form` as large as it fits inside the page's margins, centred, on a
+// page of PageDpi dots per inch.
 void drawOnPage(const Form &form, QPagedPaintDevice &page);
 
 } // namespace forms

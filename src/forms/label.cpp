@@ -205,6 +205,11 @@ QRect Label::captionRect() const
 void Label::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    paint(painter);
+}
+
+void Label::paint(QPainter &painter) const
+{
     // The border is filled, not stroked, so it stays one crisp logical pixel at any scale.
     if (m_border == LabelBorder::FixedSingle)
         painter.fillRect(rect(), Qt::black);

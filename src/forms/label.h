@@ -79,6 +79,9 @@ public:
 
     // The rectangle the caption is drawn in: inside the border, if there is one.
     QRect captionRect() const;
+    // Draws the label as it shows, with its top-left corner at the painter's origin: on the
+    // screen, and on a page or into a file.
+    void paint(QPainter &painter) const;
 
     // For screen readers: whether the label is a link, and what its look means at the moment.
     // Copies made from this label share both.

@@ -9,7 +9,16 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QFontInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
@@ -43,6 +52,42 @@ const int Neon[9][10] = {
     {12, 13, 15, 16, 18, 21, 23, 28, 34, 40}, {15, 17, 19, 21, 22, 26, 28, 34, 41, 51},
     {18, 21, 24, 26, 29, 33, 40, 48, 57, 67}, {26, 29, 32, 35, 39, 45, 55, 61, 67, 79},
     {32, 36, 40, 45, 50, 60, 72, 78, 85, 102}};
+
+// A grid as printed, row by row: "Volts" and the diameters from 25 mm, then each voltage from
+// 15000 V down with its figures, tab-separated.
+QStringList printedRows(const int (&figures)[9][10])
+{
+    QStringList rows{"Volts"};
+    for (int d = 9; d >= 0; --d)
+        rows[0] += QString("\t%1").arg(Diams[d]);
+    for (int v = 8; v >= 0; --v) {
+        rows << QString::number(Volts[v]);
+        for (int d = 9; d >= 0; --d)
+            rows.last() += QString("\t%1").arg(figures[v][d]);
+    }
+    return rows;
+}
+
+// What a drawing of the chart says, read back: the PDF's lines of figures (pdftotext keeps
+// the page's rows), or the SVG's texts sorted.
+QStringList readBack(const QString &file)
+{
+    QStringList texts;
+    QFile svg(file);
+    if (file.endsWith(".svg") && svg.open(QIODevice::ReadOnly)) {
+        for (QXmlStreamReader xml(&svg); !xml.atEnd();)
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
+                texts << xml.readElementText();
+        return texts.sort(), texts;
+    }
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", file, "-"});
+    pdftotext.waitForFinished();
+    for (const QString &line : QString(pdftotext.readAllStandardOutput()).split('\n'))
+        if (const QString s = line.simplified(); QRegularExpression("^[0-9 ]+$").match(s).hasMatch())
+            texts << s;
+    return texts;
+}
 
 // Colours where the label has its own, then font, alignment and border.
 QString lookOf(const Label &l)
@@ -110,10 +155,23 @@ void checkLabelsAsSeen(QWidget *client, bool light)
     }
 }
 
+// Runs `answer` once a modal dialog is open, on that dialog.
+void onDialog(const std::function<void(QWidget *)> &answer)
+{
+    auto *poll = new QTimer(&chart());
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            delete poll;
+            answer(dialog);
+        }
+    });
+    poll->start();
+}
+
 // Runs `look` while the About box is open, then closes it with OK.
 void whileAboutIsOpen(const std::function<void(frmAbout &)> &look)
 {
-    QTimer::singleShot(0, &chart(), [look] {
+    onDialog([look](QWidget *) {
         look(forms::instance<frmAbout>());
         forms::instance<frmAbout>().cmdOK->click();
     });
@@ -337,6 +395,94 @@ private slots:
             QVERIFY(support::opened.size() == 1 && forms::isLoaded<frmAbout>());
         });
         QAccessible::installUpdateHandler(nullptr);
+    }
+
+    // The chart taken away, read back against the printed tables: exported, printed through
+    // the print dialog, saved through Save As (where a failure is told in a message box). A
+    // PNG is the window's own picture at rest, on the designed light colours even on a dark
+    // desktop.
+    void takenAway_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("PDF exported") << "export" << "chart.PDF";
+        QTest::newRow("SVG exported") << "export" << "chart.svg";
+        QTest::newRow("PNG exported on a dark desktop") << "export" << "chart.png";
+        QTest::newRow("PDF printed to a file") << "print" << "printed.pdf";
+        QTest::newRow("SVG saved") << "save" << "chart.svg";
+        QTest::newRow("a failed save told") << "save" << "nowhere/chart.pdf";
+    }
+
+    void takenAway()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, file);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(file);
+        QImage atRest = chart().client()->grab().toImage();
+        atRest.setDevicePixelRatio(1); // as a file has it
+        chart().lblNeon_Click(47);
+        QString told;
+        if (how == "export") {
+            QPalette dark = m_palette;
+            dark.setColor(QPalette::Window, Qt::black);
+            QApplication::setPalette(dark);
+            const auto format = forms::drawingFormatOf(path);
+            QVERIFY(frmCharts::Export_Chart(path, *format, qApp->devicePixelRatio()).isEmpty());
+        } else {
+            onDialog([&](QWidget *dialog) {
+                if (auto *files = qobject_cast<QFileDialog *>(dialog))
+                    files->setDirectory(dir.path()), files->selectFile(file);
+                else // the print dialog, on its printer to a PDF file
+                    dialog->findChild<QLineEdit *>("filename")->setText(path);
+                if (file.startsWith("nowhere")) // the message box that tells of the failure
+                    onDialog([&told](QWidget *box) {
+                        told = qobject_cast<QMessageBox *>(box)->text();
+                        box->close();
+                    });
+                qobject_cast<QDialog *>(dialog)->accept();
+            });
+            QTest::keyClick(chart().window()->windowHandle(), how == "print" ? Qt::Key_P : Qt::Key_S,
+                            Qt::ControlModifier);
+        }
+        if (file.startsWith("nowhere")) {
+            QCOMPARE(told, "Cannot write '" + path + "': No such file or directory");
+            QVERIFY(!QFile::exists(path));
+        } else if (const QImage png(path); file.endsWith(".png")) {
+            QCOMPARE(png, atRest.convertToFormat(png.format()));
+        } else {
+            QStringList want;
+            for (const auto *figures : {&Argon, &Neon})
+                for (QString row : printedRows(*figures))
+                    want << (file.endsWith(".svg")
+                                 ? row.split('\t')
+                                 : QStringList{row.remove("Volts\t").replace('\t', ' ')});
+            if (file.endsWith(".svg"))
+                want << "BLUE GAS" << "NEON GAS" << "Compliments of ORVELLE"
+                     << "www.orvelle.example" << "Diameter in mm" << "Diameter in mm";
+            if (file.endsWith(".svg"))
+                want.sort();
+            QCOMPARE(readBack(path), want);
+        }
+    }
+
+    // Ctrl+C copies the grid the keyboard cursor is in, as the printed table, in plain text and
+    // as an HTML table captioned with the grid's name.
+    void copiedTables()
+    {
+        for (bool neon : {false, true}) {
+            support::click((neon ? chart().lblNeon : chart().lblArgon)[33]);
+            QTest::keyClick(chart().window()->windowHandle(), Qt::Key_C, Qt::ControlModifier);
+            const QStringList rows = printedRows(neon ? Neon : Argon);
+            const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+            QCOMPARE(copied->text(), rows.join('\n') + '\n');
+            QString html = "<table><caption>" + QString(neon ? "NEON GAS" : "BLUE GAS") + "</caption>";
+            for (int r = 0; r < rows.size(); ++r)
+                html += "<tr><t" + QString(r ? "d>" : "h>") +
+                        rows[r].split('\t').join(r ? "</td><td>" : "</th><th>") +
+                        (r ? "</td>" : "</th>") + "</tr>";
+            QCOMPARE(copied->html(), html + "</table>");
+        }
     }
 };
 

@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTimer>
@@ -22,7 +24,8 @@ using support::chart;
 // the About box, the link.
 namespace {
 
-const QStringList Keys = QString("Left Right Up Down PgUp PgDown Enter Space Esc Tab").split(' ');
+const QStringList Keys =
+    QString("Left Right Up Down PgUp PgDown Enter Space Esc Tab Ctrl+C").split(' ');
 const QPoint Background[] = {{3, 30}, {200, 226}, {300, 100}, {300, 400}, {150, 426}};
 
 // Labels without a handler: titles, axis titles, the maker line, every header.
@@ -34,13 +37,14 @@ QList<Label *> inertLabels()
 }
 
 // Per grid no mark or one target; the crosshair switch; the keyboard cursor; whether the link
-// has the focus; how often the link was opened.
+// has the focus; how often the link was opened; the grid last copied.
 struct Model {
     std::optional<int> target[2]; // BLUE GAS, NEON GAS
     bool on = true;
     int grid = 0, index = 0;
     bool linkFocused = false;
     int opened = 0;
+    QString copied;
 
     void mark()
     {
@@ -49,6 +53,16 @@ struct Model {
     }
     void apply(const QString &e)
     {
+        if (e.startsWith("ctx") || e.startsWith("Menu")) { // a context menu, then Escape or Copy
+            const int y = e.startsWith("ctxbg") ? Background[e.mid(5, 1).toInt()].y() : -1;
+            const int under = y < 0 ? e[3] == 'N' : y * 15 >= 3465; // NEON GAS from its titles down
+            linkFocused = linkFocused && e[0] == 'M';
+            if (e.endsWith("+c"))
+                copied = (e[0] == 'c' ? under : grid) ? "NEON GAS" : "BLUE GAS";
+            return;
+        }
+        if (e == "Ctrl+C")
+            copied = grid ? "NEON GAS" : "BLUE GAS";
         const bool press = QString("ANP").contains(e[0]) && e[1].isDigit();
         const bool cell = press && e[0] != 'P';
         if (press || e[0] == 'H' || e.startsWith("bg") || e == "link")
@@ -124,11 +138,27 @@ QString pictureOfTheProgram()
 }
 
 // Does to the program what the event says, as a user would. "P" presses on a cell and lets go
-// beside it, which clicks nothing.
-void perform(const QString &e)
+// beside it, which clicks nothing; "ctx" right-clicks on a cell or the bare window. Returns
+// what went wrong on the way.
+QString perform(const QString &e)
 {
     QWindow *window = chart().window()->windowHandle();
-    if ((e[0] == 'A' || e[0] == 'N' || e[0] == 'P') && e[1].isDigit()) {
+    if (e.startsWith("ctx") || e.startsWith("Menu")) {
+        if (e[0] == 'M') {
+            QTest::keyClick(window, Qt::Key_Menu);
+        } else {
+            const QPoint at = e[3] == 'b' ? Background[e.mid(5, 1).toInt()]
+                                          : (e[3] == 'N' ? chart().lblNeon : chart().lblArgon)
+                                                [e.mid(4).split('+')[0].toInt()]
+                                                    .geometry()
+                                                    .center();
+            QTest::mouseClick(window, Qt::RightButton, {}, chart().client()->mapTo(chart().window(), at));
+        }
+        QWidget *menu = QApplication::activePopupWidget();
+        if (!menu)
+            return "no context menu";
+        QTest::keyClick(menu, e.endsWith("+c") ? Qt::Key_C : Qt::Key_Escape);
+    } else if ((e[0] == 'A' || e[0] == 'N' || e[0] == 'P') && e[1].isDigit()) {
         const Label &cell = (e[0] == 'N' ? chart().lblNeon : chart().lblArgon)[e.mid(1).toInt()];
         const QPoint at = chart().client()->mapTo(chart().window(), cell.geometry().center());
         QTest::mousePress(window, Qt::LeftButton, {}, at);
@@ -153,8 +183,9 @@ void perform(const QString &e)
         });
         chart().mnuAbout->action()->trigger();
     } else {
-        QTest::keyClick(window, QKeySequence(e)[0].key());
+        QTest::keyClick(window, QKeySequence(e)[0].key(), QKeySequence(e)[0].keyboardModifiers());
     }
+    return {};
 }
 
 QString randomEvent(QRandomGenerator &random)
@@ -168,8 +199,16 @@ QString randomEvent(QRandomGenerator &random)
         return QString("bg%1").arg(random.bounded(int(std::size(Background))));
     if (kind < 84)
         return QString("H%1").arg(random.bounded(int(inertLabels().size())));
-    if (kind < 92)
+    if (kind < 88)
         return "menu";
+    if (kind < 92) { // a context menu from the keyboard or a right click, then Escape or Copy
+        const int from = random.bounded(3);
+        const QString where =
+            from == 0   ? QString("Menu")
+            : from == 1 ? QString("ctx%1%2").arg("AN"[random.bounded(2)]).arg(random.bounded(90))
+                        : QString("ctxbg%1").arg(random.bounded(int(std::size(Background))));
+        return where + (random.bounded(2) ? "+c" : "");
+    }
     return kind < 96 ? QString("link") : QString("about%1").arg(random.bounded(4));
 }
 
@@ -184,6 +223,12 @@ class ModelTest : public QObject {
             return "About box left open, or the chart gone";
         if (support::opened.size() != model.opened)
             return "the link opened " + QString::number(support::opened.size()) + " times";
+        if (QApplication::activePopupWidget())
+            return "a menu left open";
+        const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
+        const QString copied = clipboard ? clipboard->html() : QString();
+        if (!model.copied.isEmpty() && !copied.startsWith("<table><caption>" + model.copied))
+            return "copied " + copied.left(30);
         const QString want = model.picture(), got = pictureOfTheProgram();
         return got == want ? QString() : QString("\n got  %1\n want %2").arg(got, want);
     }
@@ -209,9 +254,11 @@ private slots:
         const auto before = controls();
         for (int n = 0; n < qEnvironmentVariableIntValue("VARELUX_EVENTS"); ++n) {
             const QString event = randomEvent(random);
-            perform(event);
+            QString d = perform(event);
             model.apply(event);
-            if (const QString d = difference(model); !d.isEmpty())
+            if (d.isEmpty())
+                d = difference(model);
+            if (!d.isEmpty())
                 QFAIL(qPrintable(QString("event %1 (%2): %3").arg(n).arg(event, d)));
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
