@@ -61,6 +61,7 @@ frmAbout::frmAbout() : Form(Design)
 
     connect(cmdOK, &forms::CommandButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(Label3, &forms::Label::clicked, this, &frmAbout::Label3_Click);
+    Label3->setOffersPress(false); // its click does nothing, so there is nothing to press
 }
 
 void frmAbout::Form_Load()

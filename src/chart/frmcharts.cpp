@@ -263,13 +263,38 @@ void frmCharts::Form_Click()
 void frmCharts::lblArgon_Click(qint16 Index)
 {
     m_cursor = {false, Index};
+    Show_Cursor();
     Show_Crosshair(argonGrid(), Index);
 }
 
 void frmCharts::lblNeon_Click(qint16 Index)
 {
     m_cursor = {true, Index};
+    Show_Cursor();
     Show_Crosshair(neonGrid(), Index);
+}
+
+// A screen reader learns that the grids have the focus from the cursor's cell.
+void frmCharts::Form_GotFocus()
+{
+    m_gridsFocused = true;
+    Show_Cursor();
+    m_cursorCell->reportFocus();
+}
+
+void frmCharts::Form_LostFocus()
+{
+    m_gridsFocused = false;
+    Show_Cursor();
+}
+
+void frmCharts::Show_Cursor()
+{
+    forms::Label &cell = (m_cursor.neon ? lblNeon : lblArgon)[m_cursor.index];
+    if (m_cursorCell && m_cursorCell != &cell)
+        m_cursorCell->setFocusRect(false);
+    m_cursorCell = &cell;
+    cell.setFocusRect(m_keysMoved && m_gridsFocused);
 }
 
 // Arrows and the Page keys act on the grids wherever the focus is; Enter and Space mark the
@@ -306,6 +331,7 @@ void frmCharts::Form_KeyDown(qint16 &KeyCode, qint16 Shift)
     case forms::Key::PageUp:
     case forms::Key::PageDown:
         m_cursor.neon = KeyCode == forms::Key::PageDown;
+        m_keysMoved = true;
         Mark_Cursor();
         break;
     case forms::Key::Return:
@@ -329,6 +355,7 @@ void frmCharts::Move_Cursor(int rows, int columns)
     const int row = std::clamp(m_cursor.index / Columns + rows, 0, Rows - 1);
     const int column = std::clamp(m_cursor.index % Columns + columns, 0, Columns - 1);
     m_cursor.index = static_cast<qint16>(Columns * row + column);
+    m_keysMoved = true;
     Mark_Cursor();
 }
 
@@ -394,7 +421,7 @@ void frmCharts::mnuVCross_Click()
 void frmCharts::mnuAbout_Click()
 {
     forms::load<frmAbout>();
-    forms::instance<frmAbout>().showModal();
+    forms::instance<frmAbout>().showModal(*this);
 }
 
 void frmCharts::urlLabel_Click()

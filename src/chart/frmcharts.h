@@ -17,6 +17,8 @@ class MenuItem;
 // A cell click marks its crosshair in its own grid; the marks live only in the labels' colours
 // and the crosshair switch is the check mark of mnuVCross. The keyboard has one cursor, a cell
 // of one grid: keys move it and mark the cell they land on through the same click handlers.
+// The grids are one focus stop and the link the other; once keys have moved the cursor, its
+// cell shows a focus rectangle while the grids hold the focus.
 // The chart also leaves the window: copied a grid at a time as a table, printed, saved or
 // exported as a drawing of the window at rest.
 class frmCharts : public forms::Form {
@@ -68,6 +70,8 @@ protected:
     void Form_Click() override;
     void Form_KeyDown(qint16 &KeyCode, qint16 Shift) override;
     void Form_ContextMenu(bool FromKeyboard, float X, float Y) override;
+    void Form_GotFocus() override;
+    void Form_LostFocus() override;
 
 private:
     struct Grid;
@@ -78,6 +82,7 @@ private:
     void Show_Crosshair(const Grid &grid, qint16 Index);
     void Move_Cursor(int rows, int columns);
     void Mark_Cursor();
+    void Show_Cursor();
     void Copy_Table(const Grid &grid);
     static std::unique_ptr<frmCharts> Chart_At_Rest();
     static forms::DrawingInfo Drawing_Info();
@@ -87,5 +92,8 @@ private:
         bool neon = false;
         qint16 index = 0;
     } m_cursor;
+    bool m_keysMoved = false;    // the keys have moved the cursor, so it is shown
+    bool m_gridsFocused = false; // the grids, not the link, hold the keyboard focus
+    forms::Label *m_cursorCell = nullptr; // the cell that shows the cursor
     bool m_menuNeon = false; // the grid the context menu offers to copy
 };

@@ -5,12 +5,15 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QStringList>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -29,29 +32,60 @@ std::function<void()> &endHandler()
 QtMessageHandler previousHandler = nullptr;
 QStringList heldMessages;
 
+// What the command line asked of the platform, which Qt reads itself; the environment's choice
+// where it asked nothing.
+struct WantedPlatform {
+    QByteArray program;  // the program's own name, for its messages
+    QByteArray platform; // -platform NAME[:options], or QT_QPA_PLATFORM
+    QByteArray display;  // -display DISPLAY, or DISPLAY
+} wanted;
+
+QByteArray optionValue(int argc, char **argv, const char *name, const char *environment)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        const char *option = argv[i] + (argv[i][0] == '-' && argv[i][1] == '-' ? 2 : 1);
+        if (argv[i][0] == '-' && std::strcmp(option, name) == 0)
+            return argv[i + 1];
+    }
+    return qgetenv(environment);
+}
+
+// Qt names the platforms there are in its own message: "Available platform plugins are: a, b."
+QByteArray availablePlatforms(const QString &qtMessage)
+{
+    static const QLatin1String intro("Available platform plugins are: ");
+    const qsizetype at = qtMessage.indexOf(intro);
+    if (at < 0)
+        return {};
+    QString list = qtMessage.mid(at + intro.size()).section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (list.endsWith(QLatin1Char('.')))
+        list.chop(1);
+    return list.toUtf8();
+}
+
 void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
+    Q_UNUSED(context);
     if (type != QtFatalMsg) {
         heldMessages << text;
         return;
     }
-    const QByteArray display = qgetenv("DISPLAY");
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform == "wayland" && qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-        std::fprintf(stderr,
-                     "varelux: cannot start: cannot connect to the Wayland display \"%s\"\n",
-                     qgetenv("WAYLAND_DISPLAY").constData());
-    else if (!platform.isEmpty() && platform != "xcb")
-        std::fprintf(stderr,
-                     "varelux: cannot start: the display platform \"%s\" is not available\n",
-                     platform.constData());
-    else if (display.isEmpty())
-        std::fprintf(stderr,
-                     "varelux: cannot start: no display is available (DISPLAY is not set)\n");
+    const QByteArray available = availablePlatforms(text);
+    const QByteArray platform = wanted.platform.split(':').value(0);
+    const bool exists =
+        available.isEmpty() || QString::fromUtf8(available).split(QLatin1String(", ")).contains(
+                                   QString::fromUtf8(platform));
+    QByteArray why;
+    if (!platform.isEmpty() && !exists)
+        why = "the display platform \"" + platform + "\" is not available (available: " +
+              available + ")";
+    else if (platform.startsWith("wayland"))
+        why = "cannot connect to the Wayland display \"" + qgetenv("WAYLAND_DISPLAY") + "\"";
+    else if (wanted.display.isEmpty())
+        why = "no display is available (DISPLAY is not set)";
     else
-        std::fprintf(stderr, "varelux: cannot start: cannot connect to the display \"%s\"\n",
-                     display.constData());
-    Q_UNUSED(context);
+        why = "cannot connect to the display \"" + wanted.display + "\"";
+    std::fprintf(stderr, "%s: cannot start: %s\n", wanted.program.constData(), why.constData());
     std::_Exit(2);
 }
 
@@ -61,8 +95,10 @@ int terminationPipe[2] = {-1, -1};
 
 void onTermination(int)
 {
+    const int savedErrno = errno; // the code the signal interrupted may be about to read it
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(terminationPipe[0], &byte, 1);
+    errno = savedErrno;
 }
 
 void endOnTermination()
@@ -136,6 +172,9 @@ void App::setEndHandler(std::function<void()> handler)
 
 int App::run(int &argc, char **argv, const std::function<void()> &start)
 {
+    wanted = {QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toLocal8Bit(),
+              optionValue(argc, argv, "platform", "QT_QPA_PLATFORM"),
+              optionValue(argc, argv, "display", "DISPLAY")};
     previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
     releaseHeldMessages(true);

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QEventLoop>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QIcon>
 #include <QMenuBar>
@@ -17,6 +18,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <vector>
@@ -44,14 +46,16 @@ Qt::WindowFlags flagsFor(const FormDesign &design)
 }
 
 // The part of a window below its menu bar; a click that no control keeps lands here, and so
-// does every right click.
+// does every right click. It tells its window when it gets and loses the keyboard focus.
 class ClientArea : public QWidget {
 public:
-    ClientArea(QWidget *parent, std::function<void()> onClick,
-               std::function<void(QPoint)> onContextMenu)
-        : QWidget(parent), m_onClick(std::move(onClick)), m_onContextMenu(std::move(onContextMenu))
-    {
-    }
+    struct Handlers {
+        std::function<void()> click;
+        std::function<void(QPoint)> contextMenu;
+        std::function<void(bool)> focus;
+    };
+
+    ClientArea(QWidget *parent, Handlers handlers) : QWidget(parent), m_on(std::move(handlers)) {}
 
 protected:
     void mousePressEvent(QMouseEvent *event) override
@@ -64,17 +68,20 @@ protected:
                            rect().contains(event->position().toPoint());
         m_pressed = false;
         if (click)
-            m_onClick();
+            m_on.click();
     }
     void contextMenuEvent(QContextMenuEvent *event) override
     {
         if (event->reason() == QContextMenuEvent::Mouse)
-            m_onContextMenu(event->pos());
+            m_on.contextMenu(event->pos());
     }
+    // The area draws no focus of its own (what shows the focus repaints itself), so unlike
+    // Qt's default it does not repaint all it holds whenever the window gains or loses the keys.
+    void focusInEvent(QFocusEvent *) override { m_on.focus(true); }
+    void focusOutEvent(QFocusEvent *) override { m_on.focus(false); }
 
 private:
-    std::function<void()> m_onClick;
-    std::function<void(QPoint)> m_onContextMenu;
+    Handlers m_on;
     bool m_pressed = false;
 };
 
@@ -166,22 +173,29 @@ Form::Form(const FormDesign &design) : m_design(design)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     m_client = new ClientArea(
-        m_window,
-        [this] {
-            if (!m_gone)
-                Form_Click();
-        },
-        [this](QPoint at) {
-            if (!m_gone)
-                Form_ContextMenu(false, pixelsToTwips(at.x()), pixelsToTwips(at.y()));
-        });
+        m_window, {[this] {
+                       if (!m_gone)
+                           Form_Click();
+                   },
+                   [this](QPoint at) {
+                       if (!m_gone)
+                           Form_ContextMenu(false, pixelsToTwips(at.x()), pixelsToTwips(at.y()));
+                   },
+                   [this](bool got) {
+                       if (m_gone)
+                           return;
+                       if (got)
+                           Form_GotFocus();
+                       else
+                           Form_LostFocus();
+                   }});
     m_client->setObjectName(QStringLiteral("client"));
     layout->addWidget(m_client);
 
     if (design.keyPreview) {
-        // The window itself holds the focus until the user tabs to a control, so that keys
-        // reach the window's handler and no control shows a focus ring at start.
-        m_client->setFocusPolicy(Qt::ClickFocus);
+        // The window's own area holds the focus at start, so that keys reach the window's
+        // handler and no control shows a focus ring.
+        m_client->setFocusPolicy(Qt::StrongFocus);
         m_client->setFocus();
         qApp->installEventFilter(this);
     }
@@ -272,14 +286,19 @@ void Form::show()
     placeAtStart();
     m_window->show();
     m_window->raise();
-    m_window->activateWindow();
+    m_window->windowHandle()->requestActivate();
 }
 
-void Form::showModal()
+void Form::showModal(const Form &owner)
 {
     QEventLoop loop;
     connect(this, &Form::unloaded, &loop, &QEventLoop::quit);
     m_window->setWindowModality(Qt::ApplicationModal);
+    // The window system learns whose dialog this is: WM_TRANSIENT_FOR on X11, the toplevel's
+    // parent on Wayland.
+    m_window->winId();
+    m_window->windowHandle()->setTransientParent(owner.m_window->windowHandle());
+    m_owner = owner.m_window;
     show();
     if (!m_gone)
         loop.exec();
@@ -317,6 +336,8 @@ void Form::dispose()
     m_gone = true;
     forget();
     m_window->hide();
+    if (m_owner && m_owner->isVisible()) // the keys go back to the window the dialog was of
+        m_owner->windowHandle()->requestActivate();
     emit unloaded();
     deleteLater();
 }
@@ -368,12 +389,20 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     QWidget *target = m_window->focusWidget() ? m_window->focusWidget() : m_window;
     if (watched != target)
         return false;
+    // A menu bar that the keyboard has entered (Alt, F10) holds the focus itself.
+    if (target != m_window && target != m_client && !m_client->isAncestorOf(target))
+        return false;
     if (platformMenu)
         return true;
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() == Qt::Key_Menu ||
         (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
         Form_ContextMenu(true, 0, 0);
+        return true;
+    }
+    if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier && m_menuBar &&
+        !m_menuBar->actions().isEmpty()) {
+        m_menuBar->setActiveAction(m_menuBar->actions().first());
         return true;
     }
     qint16 code = keyCodeOf(key->key());

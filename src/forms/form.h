@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QtGlobal>
@@ -38,7 +39,9 @@ struct FormDesign {
     float left = 0; // twips from the screen's top-left corner, with StartPosition::Manual
     float top = 0;
     const char *icon = nullptr; // a resource path
-    bool keyPreview = false;    // the window's Form_KeyDown sees keys before its controls do
+    // The window's Form_KeyDown sees keys before its controls do, and its client area is a
+    // focus stop of its own beside its controls: Tab and a click give it the focus.
+    bool keyPreview = false;
 };
 
 // A window with one default instance (see instance<T>() below). The constructor of a window
@@ -50,8 +53,9 @@ public:
     ~Form() override;
 
     void show();
-    // Shows the window application-modal and returns once it has been unloaded.
-    void showModal();
+    // Shows the window application-modal, as a dialog of `owner`'s window (placed and kept in
+    // front of it, and listed with it), and returns once it has been unloaded.
+    void showModal(const Form &owner);
     void hide();
     // False when Form_Unload set its cancel flag.
     bool unload();
@@ -88,6 +92,10 @@ protected:
     virtual void Form_Load() {}
     virtual void Form_Unload(qint16 &cancel) { Q_UNUSED(cancel); }
     virtual void Form_Click() {}
+    // The client area got or lost the keyboard focus; it loses it too while another window is
+    // active.
+    virtual void Form_GotFocus() {}
+    virtual void Form_LostFocus() {}
     // A right click at (X, Y), in twips of the client area, or the Menu key or Shift+F10
     // (FromKeyboard, with X and Y 0).
     virtual void Form_ContextMenu(bool FromKeyboard, float X, float Y)
@@ -97,7 +105,8 @@ protected:
         Q_UNUSED(Y);
     }
     // Setting KeyCode to 0 keeps the key from the control that would otherwise get it. Letters
-    // come as their capitals' codes (C is 67).
+    // come as their capitals' codes (C is 67). Keys for the menu bar, and F10, which opens the
+    // first menu, never come here.
     virtual void Form_KeyDown(qint16 &KeyCode, qint16 Shift)
     {
         Q_UNUSED(KeyCode);
@@ -117,6 +126,7 @@ private:
     FormDesign m_design;
     FormWindow *m_window = nullptr;
     QWidget *m_client = nullptr;
+    QPointer<QWidget> m_owner; // the window this one is a dialog of, while shown modally
     QMenuBar *m_menuBar = nullptr;
     Form **m_slot = nullptr;
     bool m_placed = false;

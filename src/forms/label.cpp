@@ -96,7 +96,8 @@ Label::Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
 Label::Label(QWidget *client, const Label &model)
     : QWidget(client), m_rect(model.m_rect), m_backColor(model.m_backColor),
       m_foreColor(model.m_foreColor), m_font(model.m_font), m_alignment(model.m_alignment),
-      m_border(model.m_border), m_link(model.m_link), m_describeState(model.m_describeState)
+      m_border(model.m_border), m_link(model.m_link), m_offersPress(model.m_offersPress),
+      m_describeState(model.m_describeState)
 {
     if (model.testAttribute(Qt::WA_SetCursor))
         setCursor(model.cursor());
@@ -220,9 +221,13 @@ void Label::paint(QPainter &painter) const
     const Qt::Alignment horizontal =
         m_alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft;
     painter.drawText(captionRect(), int(horizontal | Qt::AlignTop) | Qt::TextWordWrap, m_caption);
-    if (hasFocus()) {
+    if (hasFocus() || m_focusRect) {
         QStyleOptionFocusRect ring;
         ring.initFrom(this);
+        // A window's keyboard cursor is shown because keys moved it, even where no key moved
+        // the focus itself (the style shows a focus ring only after that).
+        if (m_focusRect)
+            ring.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &ring, &painter, this);
     }
 }
@@ -239,6 +244,14 @@ void Label::keyPressEvent(QKeyEvent *event)
 bool Label::hasClickHandler() const
 {
     return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked));
+}
+
+void Label::setFocusRect(bool shown)
+{
+    if (m_focusRect == shown)
+        return;
+    m_focusRect = shown;
+    update();
 }
 
 void Label::reportFocus()

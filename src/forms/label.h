@@ -73,6 +73,14 @@ public:
     bool hasClickHandler() const;
     // Tells screen readers that the user's attention is now on this label.
     void reportFocus();
+    // Shows the style's focus rectangle, as a label with the focus does, for a window whose
+    // own keyboard cursor stands on this label.
+    void setFocusRect(bool shown);
+    bool focusRect() const { return m_focusRect; }
+    // Whether screen readers are offered a Press action for the click (by default, where the
+    // label has a handler).
+    void setOffersPress(bool offers) { m_offersPress = offers; }
+    bool offersPress() const { return m_offersPress && hasClickHandler(); }
 
     // The custom mouse pointer shown while the mouse is over this label.
     void setMouseIcon(const QCursor &cursor) { setCursor(cursor); }
@@ -115,6 +123,8 @@ private:
     Alignment m_alignment;
     LabelBorder m_border;
     bool m_link = false;
+    bool m_focusRect = false;
+    bool m_offersPress = true;
     StateDescriber m_describeState;
     bool m_pressed = false;
 };

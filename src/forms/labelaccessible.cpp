@@ -8,7 +8,7 @@ namespace forms {
 
 namespace {
 
-// A label with a click handler offers one action, Press, which is its click.
+// A label whose click does something offers one action, Press, which is its click.
 class LabelAccessible : public QAccessibleWidget {
 public:
     explicit LabelAccessible(Label *label)
@@ -19,14 +19,14 @@ public:
     QStringList actionNames() const override
     {
         QStringList names = QAccessibleWidget::actionNames();
-        if (label()->hasClickHandler())
+        if (label()->offersPress())
             names.prepend(pressAction());
         return names;
     }
 
     void doAction(const QString &name) override
     {
-        if (name == pressAction() && label()->hasClickHandler())
+        if (name == pressAction() && label()->offersPress())
             label()->click();
         else
             QAccessibleWidget::doAction(name);

@@ -155,23 +155,10 @@ void checkLabelsAsSeen(QWidget *client, bool light)
     }
 }
 
-// Runs `answer` once a modal dialog is open, on that dialog.
-void onDialog(const std::function<void(QWidget *)> &answer)
-{
-    auto *poll = new QTimer(&chart());
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        if (QWidget *dialog = QApplication::activeModalWidget()) {
-            delete poll;
-            answer(dialog);
-        }
-    });
-    poll->start();
-}
-
 // Runs `look` while the About box is open, then closes it with OK.
 void whileAboutIsOpen(const std::function<void(frmAbout &)> &look)
 {
-    onDialog([look](QWidget *) {
+    support::onDialog([look](QWidget *) {
         look(forms::instance<frmAbout>());
         forms::instance<frmAbout>().cmdOK->click();
     });
@@ -383,6 +370,7 @@ private slots:
             QCOMPARE(texts.mid(3, 2),
                      (QStringList{"www.orvelle.example/Software", "Copyright © 2026 ORVELLE."}));
             QVERIFY(reader(about.cmdOK)->state().defaultButton);
+            QCOMPARE(reader(about.Label3)->actionInterface()->actionNames(), QStringList());
             QWidget *window = about.window();
             QCOMPARE(QRect(window->geometry().topLeft(), about.client()->size()),
                      QRect(156, 129, 277, 224));
@@ -430,13 +418,13 @@ private slots:
             const auto format = forms::drawingFormatOf(path);
             QVERIFY(frmCharts::Export_Chart(path, *format, qApp->devicePixelRatio()).isEmpty());
         } else {
-            onDialog([&](QWidget *dialog) {
+            support::onDialog([&](QWidget *dialog) {
                 if (auto *files = qobject_cast<QFileDialog *>(dialog))
                     files->setDirectory(dir.path()), files->selectFile(file);
                 else // the print dialog, on its printer to a PDF file
                     dialog->findChild<QLineEdit *>("filename")->setText(path);
                 if (file.startsWith("nowhere")) // the message box that tells of the failure
-                    onDialog([&told](QWidget *box) {
+                    support::onDialog([&told](QWidget *box) {
                         told = qobject_cast<QMessageBox *>(box)->text();
                         box->close();
                     });

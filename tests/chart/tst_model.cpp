@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QTest>
@@ -25,7 +26,7 @@ using support::chart;
 namespace {
 
 const QStringList Keys =
-    QString("Left Right Up Down PgUp PgDown Enter Space Esc Tab Ctrl+C").split(' ');
+    QString("Left Right Up Down PgUp PgDown Enter Space Esc Tab Shift+Tab Ctrl+C").split(' ');
 const QPoint Background[] = {{3, 30}, {200, 226}, {300, 100}, {300, 400}, {150, 426}};
 
 // Labels without a handler: titles, axis titles, the maker line, every header.
@@ -36,13 +37,14 @@ QList<Label *> inertLabels()
     return labels;
 }
 
-// Per grid no mark or one target; the crosshair switch; the keyboard cursor; whether the link
-// has the focus; how often the link was opened; the grid last copied.
+// Per grid no mark or one target; the crosshair switch; the keyboard cursor, and whether keys
+// have moved it; whether the link, not the grids, has the focus; how often the link was opened;
+// the grid last copied.
 struct Model {
     std::optional<int> target[2]; // BLUE GAS, NEON GAS
     bool on = true;
     int grid = 0, index = 0;
-    bool linkFocused = false;
+    bool keysMoved = false, linkFocused = false;
     int opened = 0;
     QString copied;
 
@@ -65,8 +67,8 @@ struct Model {
             copied = grid ? "NEON GAS" : "BLUE GAS";
         const bool press = QString("ANP").contains(e[0]) && e[1].isDigit();
         const bool cell = press && e[0] != 'P';
-        if (press || e[0] == 'H' || e.startsWith("bg") || e == "link")
-            linkFocused = false; // a press anywhere in the chart takes the focus from the link
+        if (press || e[0] == 'H' || e.startsWith("bg"))
+            linkFocused = false; // a press beside the link takes the focus from it
         if (cell) {
             grid = e[0] == 'N', index = e.mid(1).toInt();
             mark();
@@ -80,18 +82,21 @@ struct Model {
         else if (e == "Left" || e == "Right" || e == "Up" || e == "Down") {
             const int row = qBound(0, index / 10 + (e == "Down") - (e == "Up"), 8);
             index = 10 * row + qBound(0, index % 10 + (e == "Right") - (e == "Left"), 9);
+            keysMoved = true;
             mark();
         } else if (e == "PgUp" || e == "PgDown") {
             grid = e == "PgDown";
+            keysMoved = true;
             mark();
         } else if (e == "Enter" || e == "Space") {
             linkFocused ? void(++opened) : mark();
-        } else if (e == "Tab") {
-            linkFocused = true;
+        } else if (e.endsWith("Tab")) { // two focus stops: the grids and the link
+            linkFocused = !linkFocused;
         }
     }
     // Per grid, cells then row and column headers: '.' at rest, '+' crosshair, '#' marked;
-    // headers at rest 'c' (cyan) or 'r' (red); then the crosshair item, 'H'ide or 'U'se.
+    // headers at rest 'c' (cyan) or 'r' (red); then the crosshair item, 'H'ide or 'U'se; then
+    // the focus, on the 'L'ink or the 'G'rids, and the cell that shows the cursor ("@0 12").
     QString picture() const
     {
         QString p;
@@ -102,7 +107,8 @@ struct Model {
             for (int k = 0; k < 19; ++k)
                 p += t && (k < 9 ? *t / 10 == k : *t % 10 == k - 9) ? '#' : g ? 'r' : 'c';
         }
-        return p + (on ? 'H' : 'U');
+        p += QString(on ? "H" : "U") + (linkFocused ? "L" : "G");
+        return keysMoved && !linkFocused ? p + QString("@%1 %2").arg(grid).arg(index) : p;
     }
 };
 
@@ -132,9 +138,16 @@ QString pictureOfTheProgram()
             p += code;
         }
     const QString caption = c.mnuVCross->caption();
-    return p + (c.mnuVCross->checked()         ? caption == "&Hide Crosshairs" ? 'H' : '?'
-                : caption == "&Use Crosshairs" ? 'U'
-                                               : '?');
+    p += c.mnuVCross->checked()         ? caption == "&Hide Crosshairs" ? 'H' : '?'
+         : caption == "&Use Crosshairs" ? 'U'
+                                        : '?';
+    QWidget *focus = QApplication::focusWidget();
+    p += focus == c.urlLabel ? 'L' : focus == c.client() ? 'G' : '?';
+    for (const forms::LabelArray *cells : {&c.lblArgon, &c.lblNeon})
+        for (int i = 0; i < 90; ++i)
+            if ((*cells)[i].focusRect())
+                p += QString("@%1 %2").arg(cells == &c.lblNeon).arg(i);
+    return p;
 }
 
 // Does to the program what the event says, as a user would. "P" presses on a cell and lets go
@@ -143,7 +156,17 @@ QString pictureOfTheProgram()
 QString perform(const QString &e)
 {
     QWindow *window = chart().window()->windowHandle();
-    if (e.startsWith("ctx") || e.startsWith("Menu")) {
+    if (e == "Alt" || e == "F10") { // the View menu from the keyboard, closed again
+        QTest::keyClick(window, e == "F10" ? Qt::Key_F10 : Qt::Key_Alt);
+        if (e == "Alt")
+            QTest::keyClick(window, Qt::Key_Down);
+        QWidget *menu = QApplication::activePopupWidget();
+        if (!menu)
+            return "no View menu";
+        QTest::keyClick(menu, Qt::Key_Escape);
+        if (qobject_cast<QMenuBar *>(QApplication::focusWidget())) // keeping its keys
+            QTest::keyClick(window, Qt::Key_Escape);
+    } else if (e.startsWith("ctx") || e.startsWith("Menu")) {
         if (e[0] == 'M') {
             QTest::keyClick(window, Qt::Key_Menu);
         } else {
@@ -172,16 +195,18 @@ QString perform(const QString &e)
     } else if (e == "link") {
         support::click(*chart().urlLabel);
     } else if (e.startsWith("about")) { // closed with OK, Enter, Escape or the close button
-        QTimer::singleShot(0, &chart(), [way = e.mid(5).toInt()] {
-            QWidget *about = forms::instance<frmAbout>().window();
+        support::onDialog([way = e.mid(5).toInt()](QWidget *about) {
             if (way == 0)
                 QTest::mouseClick(forms::instance<frmAbout>().cmdOK, Qt::LeftButton);
             else if (way == 3)
                 about->close();
-            else if (QTest::qWaitForWindowActive(about))
+            // (A dialog counts as active with its owner, before it has the keys itself.)
+            else if (support::waitUntil([about] { return QApplication::activeWindow() == about; }))
                 QTest::keyClick(about, way == 1 ? Qt::Key_Return : Qt::Key_Escape);
         });
         chart().mnuAbout->action()->trigger();
+        if (!support::waitUntil([] { return QApplication::activeWindow() == chart().window(); }))
+            return "the chart not active again after About";
     } else {
         QTest::keyClick(window, QKeySequence(e)[0].key(), QKeySequence(e)[0].keyboardModifiers());
     }
@@ -199,8 +224,10 @@ QString randomEvent(QRandomGenerator &random)
         return QString("bg%1").arg(random.bounded(int(std::size(Background))));
     if (kind < 84)
         return QString("H%1").arg(random.bounded(int(inertLabels().size())));
-    if (kind < 88)
+    if (kind < 86)
         return "menu";
+    if (kind < 88)
+        return random.bounded(2) ? "Alt" : "F10";
     if (kind < 92) { // a context menu from the keyboard or a right click, then Escape or Copy
         const int from = random.bounded(3);
         const QString where =
@@ -233,6 +260,13 @@ class ModelTest : public QObject {
         return got == want ? QString() : QString("\n got  %1\n want %2").arg(got, want);
     }
 
+    // The user at the chart's keyboard: its window active, as the keys need.
+    static void useTheChart()
+    {
+        chart().window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(chart().window()));
+    }
+
 private slots:
     void initTestCase() { support::setUpHeadless(); }
     void init() { support::startProgram(); }
@@ -241,6 +275,7 @@ private slots:
     // Seeded random events, each compared with the model; VARELUX_SEED replays a failure.
     void eventStreamMatchesTheModel()
     {
+        useTheChart();
         bool seeded = false;
         const quint32 seed = qEnvironmentVariableIntValue("VARELUX_SEED", &seeded);
         QRandomGenerator random(seeded ? seed : 7122026);
@@ -308,6 +343,9 @@ private slots:
             {"crosshairs off: keys mark nothing", "menu Down Right Enter PgDown Space", "A- N- 0"},
             {"crosshairs off: the cursor still moves", "menu Down Right menu Space", "A11 N- 0"},
             {"Tab, then Enter and Space open the link", "Tab Enter Space", "A- N- 2"},
+            {"Shift+Tab reaches the link as well", "Shift+Tab Space", "A- N- 1"},
+            {"Tab twice comes back to the grids", "Tab Tab Enter", "A0 N- 0"},
+            {"the menu bar keeps its keys", "A4 Alt F10", "A4 N- 0"},
             {"arrows and Escape act with the link focused", "Tab Down A7 Tab Esc", "A- N- 0"}};
         for (const auto &row : rows)
             QTest::newRow(row[0]) << row[1] << row[2];
@@ -317,6 +355,7 @@ private slots:
     {
         QFETCH(QString, events);
         QFETCH(QString, expected);
+        useTheChart();
         Model model;
         for (const QString &event : events.split(' ')) {
             perform(event);

@@ -6,7 +6,10 @@
 #include "forms/label.h"
 #include "forms/shell.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 // What the tests of the windows share: the program started and reset as main() would, its end
@@ -52,6 +55,32 @@ inline void clickAt(QWidget *client, QPoint point)
 {
     QWidget *top = client->window();
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, client->mapTo(top, point));
+}
+
+// Lets the program's events run until `condition` holds (false after 5 s): as QTest::qWaitFor,
+// without its sleeps between looks, which a long event stream cannot afford.
+inline bool waitUntil(const std::function<bool()> &condition)
+{
+    QDeadlineTimer deadline(5000);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents();
+    }
+    return true;
+}
+
+// Runs `answer` on the next modal dialog once it is open.
+inline void onDialog(const std::function<void(QWidget *)> &answer)
+{
+    auto *poll = new QTimer(&chart());
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            delete poll;
+            answer(dialog);
+        }
+    });
+    poll->start();
 }
 
 inline void click(const forms::Label &label)
