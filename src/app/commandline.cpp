@@ -61,8 +61,7 @@ CommandLine answered(int status)
 
 CommandLine refuse(const std::string &what)
 {
-    std::fprintf(stderr, "varelux: %s\nTry 'varelux --help' for more information.\n",
-                 what.c_str());
+    std::fprintf(stderr, "varelux: %s\nTry 'varelux --help' for more information.\n", what.c_str());
     return answered(2);
 }
 

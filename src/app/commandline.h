@@ -14,7 +14,7 @@ struct CommandLine {
     std::optional<int> status; // the exit status, where the command line was answered
     QString exportFile;        // --export FILE
     forms::DrawingFormat format = forms::DrawingFormat::Pdf; // by FILE's extension
-    double scale = 1;          // --scale F, for a PNG
+    double scale = 1;                                        // --scale F, for a PNG
 };
 
 CommandLine readCommandLine(int argc, char **argv);

@@ -104,14 +104,16 @@ frmCharts::Grid frmCharts::argonGrid()
 {
     const HeaderLook rest{Cyan, {}};
     const HeaderLook marked{Yellow, {}}; // argon headers change their background only
-    return {Label3[0], Label2[0], diamLabelA, TranLabelA, lblArgon, Module1::ArgonTable, rest, marked};
+    return {Label3[0], Label2[0],           diamLabelA, TranLabelA,
+            lblArgon,  Module1::ArgonTable, rest,       marked};
 }
 
 frmCharts::Grid frmCharts::neonGrid()
 {
     const HeaderLook rest{Red, White};
     const HeaderLook marked{Yellow, Black};
-    return {Label3[1], Label2[1], diamLabelN, TranLabelN, lblNeon, Module1::NeonTable, rest, marked};
+    return {Label3[1], Label2[1],          diamLabelN, TranLabelN,
+            lblNeon,   Module1::NeonTable, rest,       marked};
 }
 
 frmCharts::frmCharts()
@@ -502,11 +504,11 @@ void frmCharts::Print_Chart()
 
 void frmCharts::Save_Chart()
 {
-    const QString fileName = forms::saveFileDialog(
-        *this, QStringLiteral("Save As"), ChartTitle,
-        {{QStringLiteral("PDF"), QStringLiteral("pdf")},
-         {QStringLiteral("PNG"), QStringLiteral("png")},
-         {QStringLiteral("SVG"), QStringLiteral("svg")}});
+    const QString fileName =
+        forms::saveFileDialog(*this, QStringLiteral("Save As"), ChartTitle,
+                              {{QStringLiteral("PDF"), QStringLiteral("pdf")},
+                               {QStringLiteral("PNG"), QStringLiteral("png")},
+                               {QStringLiteral("SVG"), QStringLiteral("svg")}});
     if (fileName.isEmpty())
         return;
     QString failure = Export_Chart(fileName, *forms::drawingFormatOf(fileName), 1);

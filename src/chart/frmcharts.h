@@ -28,8 +28,7 @@ public:
 
     // The chart at rest, written to a file of the given format (a PNG `scale` times the
     // window's size). Returns one line saying what failed, or nothing.
-    static QString Export_Chart(const QString &fileName, forms::DrawingFormat format,
-                                double scale);
+    static QString Export_Chart(const QString &fileName, forms::DrawingFormat format, double scale);
 
     void Load_Argon();
     void Load_Neon();
@@ -92,8 +91,8 @@ private:
         bool neon = false;
         qint16 index = 0;
     } m_cursor;
-    bool m_keysMoved = false;    // the keys have moved the cursor, so it is shown
-    bool m_gridsFocused = false; // the grids, not the link, hold the keyboard focus
+    bool m_keysMoved = false;             // the keys have moved the cursor, so it is shown
+    bool m_gridsFocused = false;          // the grids, not the link, hold the keyboard focus
     forms::Label *m_cursorCell = nullptr; // the cell that shows the cursor
-    bool m_menuNeon = false; // the grid the context menu offers to copy
+    bool m_menuNeon = false;              // the grid the context menu offers to copy
 };

@@ -72,13 +72,13 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, co
     }
     const QByteArray available = availablePlatforms(text);
     const QByteArray platform = wanted.platform.split(':').value(0);
-    const bool exists =
-        available.isEmpty() || QString::fromUtf8(available).split(QLatin1String(", ")).contains(
-                                   QString::fromUtf8(platform));
+    const bool exists = available.isEmpty() || QString::fromUtf8(available)
+                                                   .split(QLatin1String(", "))
+                                                   .contains(QString::fromUtf8(platform));
     QByteArray why;
     if (!platform.isEmpty() && !exists)
-        why = "the display platform \"" + platform + "\" is not available (available: " +
-              available + ")";
+        why = "the display platform \"" + platform +
+              "\" is not available (available: " + available + ")";
     else if (platform.startsWith("wayland"))
         why = "cannot connect to the Wayland display \"" + qgetenv("WAYLAND_DISPLAY") + "\"";
     else if (wanted.display.isEmpty())

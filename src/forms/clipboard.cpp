@@ -9,8 +9,8 @@ namespace forms {
 void copyTable(const QString &caption, const QList<QStringList> &rows)
 {
     QString text;
-    QString html = QStringLiteral("<table><caption>") + caption.toHtmlEscaped() +
-                   QStringLiteral("</caption>");
+    QString html =
+        QStringLiteral("<table><caption>") + caption.toHtmlEscaped() + QStringLiteral("</caption>");
     for (qsizetype r = 0; r < rows.size(); ++r) {
         text += rows[r].join(QLatin1Char('\t')) + QLatin1Char('\n');
         const QString cell = r == 0 ? QStringLiteral("th") : QStringLiteral("td");

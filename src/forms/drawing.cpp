@@ -58,7 +58,8 @@ std::optional<DrawingFormat> drawingFormatOf(const QString &fileName)
 // The paper the user's locale names (LC_PAPER): Letter in the United States, A4 in most places.
 void setUpPage(QPagedPaintDevice &page)
 {
-    const auto width = static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)));
+    const auto width =
+        static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)));
     const auto height =
         static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_HEIGHT)));
     const QPageSize paper = width > 0 && height > 0
@@ -72,8 +73,8 @@ void setUpPage(QPagedPaintDevice &page)
 void drawOnPage(const Form &form, QPagedPaintDevice &page)
 {
     const QSize client = form.client()->size();
-    const double scale = std::min(page.width() / double(client.width()),
-                                  page.height() / double(client.height()));
+    const double scale =
+        std::min(page.width() / double(client.width()), page.height() / double(client.height()));
     QPainter painter(&page);
     painter.translate((page.width() - client.width() * scale) / 2,
                       (page.height() - client.height() * scale) / 2);

@@ -172,23 +172,23 @@ Form::Form(const FormDesign &design) : m_design(design)
     auto *layout = new QVBoxLayout(m_window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_client = new ClientArea(
-        m_window, {[this] {
-                       if (!m_gone)
-                           Form_Click();
-                   },
-                   [this](QPoint at) {
-                       if (!m_gone)
-                           Form_ContextMenu(false, pixelsToTwips(at.x()), pixelsToTwips(at.y()));
-                   },
-                   [this](bool got) {
-                       if (m_gone)
-                           return;
-                       if (got)
-                           Form_GotFocus();
-                       else
-                           Form_LostFocus();
-                   }});
+    m_client = new ClientArea(m_window, {[this] {
+                                             if (!m_gone)
+                                                 Form_Click();
+                                         },
+                                         [this](QPoint at) {
+                                             if (!m_gone)
+                                                 Form_ContextMenu(false, pixelsToTwips(at.x()),
+                                                                  pixelsToTwips(at.y()));
+                                         },
+                                         [this](bool got) {
+                                             if (m_gone)
+                                                 return;
+                                             if (got)
+                                                 Form_GotFocus();
+                                             else
+                                                 Form_LostFocus();
+                                         }});
     m_client->setObjectName(QStringLiteral("client"));
     layout->addWidget(m_client);
 

@@ -14,9 +14,16 @@ MenuItem::MenuItem(QAction *action, QMenu *submenu, QObject *parent)
     connect(m_action, &QAction::triggered, this, [this](bool flipped) {
         if (m_action->isCheckable())
             m_action->setChecked(!flipped);
-        if (m_onClick)
-            m_onClick();
     });
+    // The handler runs once whoever chose the item has been answered: a screen reader that
+    // pressed it would otherwise wait on a handler that opens a modal window until it closes.
+    connect(
+        m_action, &QAction::triggered, this,
+        [this] {
+            if (m_onClick)
+                m_onClick();
+        },
+        Qt::QueuedConnection);
 }
 
 MenuItem &MenuItem::addItem(const QString &caption)

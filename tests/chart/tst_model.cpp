@@ -20,9 +20,8 @@ using forms::Label;
 using forms::Rgb;
 using support::chart;
 
-// How the program starts and ends, and the chart's behaviour against a small model of its picture,
-// written apart from the program, driven by events as a user makes them: clicks, keys, the menu,
-// the About box, the link.
+// How the program starts and ends, and the chart against a small model of its picture written
+// apart from the program, driven by events as a user makes them.
 namespace {
 
 const QStringList Keys =
@@ -38,8 +37,7 @@ QList<Label *> inertLabels()
 }
 
 // Per grid no mark or one target; the crosshair switch; the keyboard cursor, and whether keys
-// have moved it; whether the link, not the grids, has the focus; how often the link was opened;
-// the grid last copied.
+// moved it; the focus; the link's opening count; the grid last copied.
 struct Model {
     std::optional<int> target[2]; // BLUE GAS, NEON GAS
     bool on = true;
@@ -94,9 +92,8 @@ struct Model {
             linkFocused = !linkFocused;
         }
     }
-    // Per grid, cells then row and column headers: '.' at rest, '+' crosshair, '#' marked;
-    // headers at rest 'c' (cyan) or 'r' (red); then the crosshair item, 'H'ide or 'U'se; then
-    // the focus, on the 'L'ink or the 'G'rids, and the cell that shows the cursor ("@0 12").
+    // Per grid, cells then row and column headers: '.' at rest, '+' crosshair, '#' marked, 'c'
+    // or 'r' headers at rest; 'H'ide or 'U'se; focus on 'L'ink or 'G'rids; the cursor ("@0 12").
     QString picture() const
     {
         QString p;
@@ -156,31 +153,28 @@ QString pictureOfTheProgram()
 QString perform(const QString &e)
 {
     QWindow *window = chart().window()->windowHandle();
-    if (e == "Alt" || e == "F10") { // the View menu from the keyboard, closed again
-        QTest::keyClick(window, e == "F10" ? Qt::Key_F10 : Qt::Key_Alt);
-        if (e == "Alt")
-            QTest::keyClick(window, Qt::Key_Down);
-        QWidget *menu = QApplication::activePopupWidget();
-        if (!menu)
-            return "no View menu";
-        QTest::keyClick(menu, Qt::Key_Escape);
-        if (qobject_cast<QMenuBar *>(QApplication::focusWidget())) // keeping its keys
-            QTest::keyClick(window, Qt::Key_Escape);
-    } else if (e.startsWith("ctx") || e.startsWith("Menu")) {
-        if (e[0] == 'M') {
-            QTest::keyClick(window, Qt::Key_Menu);
-        } else {
-            const QPoint at = e[3] == 'b' ? Background[e.mid(5, 1).toInt()]
-                                          : (e[3] == 'N' ? chart().lblNeon : chart().lblArgon)
-                                                [e.mid(4).split('+')[0].toInt()]
-                                                    .geometry()
-                                                    .center();
-            QTest::mouseClick(window, Qt::RightButton, {}, chart().client()->mapTo(chart().window(), at));
+    if (e == "Alt" || e == "F10" || e.startsWith("Menu") || e.startsWith("ctx")) {
+        if (e.startsWith("ctx")) { // a right click, on a cell or the bare window
+            const int i = e.mid(4).split('+')[0].toInt();
+            const QPoint at =
+                e[3] == 'b'
+                    ? Background[e.mid(5, 1).toInt()]
+                    : (e[3] == 'N' ? chart().lblNeon : chart().lblArgon)[i].geometry().center();
+            QTest::mouseClick(window, Qt::RightButton, {},
+                              chart().client()->mapTo(chart().window(), at));
+        } else { // Alt then Down, F10 or the Menu key
+            QTest::keyClick(window, e == "Alt"   ? Qt::Key_Alt
+                                    : e == "F10" ? Qt::Key_F10
+                                                 : Qt::Key_Menu);
+            if (e == "Alt")
+                QTest::keyClick(window, Qt::Key_Down);
         }
         QWidget *menu = QApplication::activePopupWidget();
         if (!menu)
-            return "no context menu";
-        QTest::keyClick(menu, e.endsWith("+c") ? Qt::Key_C : Qt::Key_Escape);
+            return "no menu opened";
+        QTest::keyClick(menu, e.endsWith("+c") ? Qt::Key_C : Qt::Key_Escape); // Copy, or closed
+        if (qobject_cast<QMenuBar *>(QApplication::focusWidget())) // a menu bar keeps its keys
+            QTest::keyClick(window, Qt::Key_Escape);
     } else if ((e[0] == 'A' || e[0] == 'N' || e[0] == 'P') && e[1].isDigit()) {
         const Label &cell = (e[0] == 'N' ? chart().lblNeon : chart().lblArgon)[e.mid(1).toInt()];
         const QPoint at = chart().client()->mapTo(chart().window(), cell.geometry().center());
@@ -205,11 +199,13 @@ QString perform(const QString &e)
                 QTest::keyClick(about, way == 1 ? Qt::Key_Return : Qt::Key_Escape);
         });
         chart().mnuAbout->action()->trigger();
+        QCoreApplication::sendPostedEvents();
         if (!support::waitUntil([] { return QApplication::activeWindow() == chart().window(); }))
             return "the chart not active again after About";
     } else {
         QTest::keyClick(window, QKeySequence(e)[0].key(), QKeySequence(e)[0].keyboardModifiers());
     }
+    QCoreApplication::sendPostedEvents(); // a menu item's handler runs once it is chosen
     return {};
 }
 
@@ -226,15 +222,12 @@ QString randomEvent(QRandomGenerator &random)
         return QString("H%1").arg(random.bounded(int(inertLabels().size())));
     if (kind < 86)
         return "menu";
-    if (kind < 88)
-        return random.bounded(2) ? "Alt" : "F10";
-    if (kind < 92) { // a context menu from the keyboard or a right click, then Escape or Copy
-        const int from = random.bounded(3);
-        const QString where =
-            from == 0   ? QString("Menu")
-            : from == 1 ? QString("ctx%1%2").arg("AN"[random.bounded(2)]).arg(random.bounded(90))
-                        : QString("ctxbg%1").arg(random.bounded(int(std::size(Background))));
-        return where + (random.bounded(2) ? "+c" : "");
+    if (kind < 92) { // a menu from the keys or a right click, closed again or with Copy chosen
+        const char *menus[] = {"Alt",     "F10",  "Menu",   "Menu+c", "ctxbg",
+                               "ctxbg+c", "ctxA", "ctxA+c", "ctxN",   "ctxN+c"};
+        QString e = menus[random.bounded(10)];
+        const int on = e.startsWith("ctxbg") ? 5 : 4, at = random.bounded(on == 5 ? 5 : 90);
+        return e.startsWith("ctx") ? e.insert(on, QString::number(at)) : e;
     }
     return kind < 96 ? QString("link") : QString("about%1").arg(random.bounded(4));
 }
@@ -332,14 +325,7 @@ private slots:
             {"first key after start-up", "Right", "A1 N- 0"},
             {"Enter at start-up marks the top-left cell", "Enter", "A0 N- 0"},
             {"left edge", "Left", "A0 N- 0"},
-            {"top edge", "A5 Up", "A5 N- 0"},
-            {"bottom edge", "A85 Down", "A85 N- 0"},
-            {"right edge", "N39 Right", "A- N39 0"},
-            {"a click moves the cursor", "N50 Up", "A- N40 0"},
             {"a press let go beside the cell", "P50 Up", "A0 N- 0"},
-            {"Page Down keeps the argon mark", "A47 PgDown", "A47 N47 0"},
-            {"Page Up, then an arrow", "N12 PgUp Down", "A22 N12 0"},
-            {"Escape clears both", "A3 N4 Esc", "A- N- 0"},
             {"crosshairs off: keys mark nothing", "menu Down Right Enter PgDown Space", "A- N- 0"},
             {"crosshairs off: the cursor still moves", "menu Down Right menu Space", "A11 N- 0"},
             {"Tab, then Enter and Space open the link", "Tab Enter Space", "A- N- 2"},

@@ -57,16 +57,13 @@ inline void clickAt(QWidget *client, QPoint point)
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, client->mapTo(top, point));
 }
 
-// Lets the program's events run until `condition` holds (false after 5 s): as QTest::qWaitFor,
-// without its sleeps between looks, which a long event stream cannot afford.
+// Lets the program's events run until `condition` holds (false after 5 s): QTest::qWaitFor
+// without its sleeps, which a long event stream cannot afford.
 inline bool waitUntil(const std::function<bool()> &condition)
 {
-    QDeadlineTimer deadline(5000);
-    while (!condition()) {
+    for (QDeadlineTimer deadline(5000); !condition(); QCoreApplication::processEvents())
         if (deadline.hasExpired())
             return false;
-        QCoreApplication::processEvents();
-    }
     return true;
 }
 
