@@ -254,12 +254,19 @@ void Label::setFocusRect(bool shown)
     update();
 }
 
+// Told once the event at hand is over: when the window's own area has just taken the focus,
+// Qt reports that area afterwards, and a screen reader would keep that as the last word.
 void Label::reportFocus()
 {
     if (!QAccessible::isActive())
         return;
-    QAccessibleEvent event(this, QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            QAccessibleEvent event(this, QAccessible::Focus);
+            QAccessible::updateAccessibility(&event);
+        },
+        Qt::QueuedConnection);
 }
 
 void Label::mousePressEvent(QMouseEvent *event)

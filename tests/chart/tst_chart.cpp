@@ -341,9 +341,14 @@ private slots:
         QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("target"));
         chart().window()->activateWindow(); // as it is while the user types into it
         QVERIFY(QTest::qWaitForWindowActive(chart().window()));
+        QCoreApplication::processEvents(); // what the window's activation tells
         focused.clear();
         QTest::keyClick(chart().window()->windowHandle(), Qt::Key_Down);
-        QCOMPARE(focused, QList<QObject *>{&chart().lblNeon[57]});
+        QTRY_COMPARE(focused, QList<QObject *>{&chart().lblNeon[57]});
+        focused.clear(); // to the link and back: the grids are told by their cursor's cell, last
+        QTest::keyClick(chart().window()->windowHandle(), Qt::Key_Tab);
+        QTest::keyClick(chart().window()->windowHandle(), Qt::Key_Tab);
+        QTRY_VERIFY(focused.value(0) == chart().urlLabel && focused.last() == &chart().lblNeon[57]);
         QCOMPARE(reader(&chart().lblNeon[57])->text(QAccessible::Description),
                  QStringLiteral("target"));
 
