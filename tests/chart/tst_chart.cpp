@@ -94,13 +94,13 @@ QStringList readBack(const QString &file)
 QString lookOf(const Label &l)
 {
     auto rgb = [](forms::Rgb c) { return QString("%1,%2,%3 ").arg(c.r).arg(c.g).arg(c.b); };
-    return (l.testAttribute(Qt::WA_OpaquePaintEvent) ? rgb(l.backColor()) + rgb(l.foreColor())
-                                                     : "") +
-           (l.isLink() ? rgb(l.foreColor()) : "") +
-           (l.captionFont().underline() ? "underlined"
-            : l.fontBold()              ? "bold"
-                                        : "regular") +
-           (l.alignment() == forms::Alignment::Center ? " centred" : " left") +
+    const bool own = l.testAttribute(Qt::WA_OpaquePaintEvent),
+               centred = l.alignment() == forms::Alignment::Center;
+    const QString weight = l.captionFont().underline() ? "underlined"
+                           : l.fontBold()              ? "bold"
+                                                       : "regular";
+    return (own ? rgb(l.backColor()) + rgb(l.foreColor()) : "") +
+           (l.isLink() ? rgb(l.foreColor()) : "") + weight + (centred ? " centred" : " left") +
            (l.border() == forms::LabelBorder::FixedSingle ? " boxed" : "");
 }
 
