@@ -45,17 +45,13 @@ Qt::WindowFlags flagsFor(const FormDesign &design)
     return flags;
 }
 
+} // namespace
+
 // The part of a window below its menu bar; a click that no control keeps lands here, and so
 // does every right click. It tells its window when it gets and loses the keyboard focus.
 class ClientArea : public QWidget {
 public:
-    struct Handlers {
-        std::function<void()> click;
-        std::function<void(QPoint)> contextMenu;
-        std::function<void(bool)> focus;
-    };
-
-    ClientArea(QWidget *parent, Handlers handlers) : QWidget(parent), m_on(std::move(handlers)) {}
+    ClientArea(QWidget *window, Form &form) : QWidget(window), m_form(form) {}
 
 protected:
     void mousePressEvent(QMouseEvent *event) override
@@ -67,23 +63,34 @@ protected:
         const bool click = m_pressed && event->button() == Qt::LeftButton &&
                            rect().contains(event->position().toPoint());
         m_pressed = false;
-        if (click)
-            m_on.click();
+        if (click && !m_form.m_gone)
+            m_form.Form_Click();
     }
     void contextMenuEvent(QContextMenuEvent *event) override
     {
-        if (event->reason() == QContextMenuEvent::Mouse)
-            m_on.contextMenu(event->pos());
+        if (event->reason() == QContextMenuEvent::Mouse && !m_form.m_gone)
+            m_form.Form_ContextMenu(false, pixelsToTwips(event->pos().x()),
+                                    pixelsToTwips(event->pos().y()));
     }
     // The area draws no focus of its own (what shows the focus repaints itself), so unlike
     // Qt's default it does not repaint all it holds whenever the window gains or loses the keys.
-    void focusInEvent(QFocusEvent *) override { m_on.focus(true); }
-    void focusOutEvent(QFocusEvent *) override { m_on.focus(false); }
+    void focusInEvent(QFocusEvent *) override
+    {
+        if (!m_form.m_gone)
+            m_form.Form_GotFocus();
+    }
+    void focusOutEvent(QFocusEvent *) override
+    {
+        if (!m_form.m_gone)
+            m_form.Form_LostFocus();
+    }
 
 private:
-    Handlers m_on;
+    Form &m_form;
     bool m_pressed = false;
 };
+
+namespace {
 
 qint16 keyCodeOf(int key)
 {
@@ -172,23 +179,7 @@ Form::Form(const FormDesign &design) : m_design(design)
     auto *layout = new QVBoxLayout(m_window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_client = new ClientArea(m_window, {[this] {
-                                             if (!m_gone)
-                                                 Form_Click();
-                                         },
-                                         [this](QPoint at) {
-                                             if (!m_gone)
-                                                 Form_ContextMenu(false, pixelsToTwips(at.x()),
-                                                                  pixelsToTwips(at.y()));
-                                         },
-                                         [this](bool got) {
-                                             if (m_gone)
-                                                 return;
-                                             if (got)
-                                                 Form_GotFocus();
-                                             else
-                                                 Form_LostFocus();
-                                         }});
+    m_client = new ClientArea(m_window, *this);
     m_client->setObjectName(QStringLiteral("client"));
     layout->addWidget(m_client);
 
@@ -286,7 +277,7 @@ void Form::show()
     placeAtStart();
     m_window->show();
     m_window->raise();
-    m_window->windowHandle()->requestActivate();
+    m_window->activateWindow();
 }
 
 void Form::showModal(const Form &owner)

@@ -13,6 +13,7 @@ class QWidget;
 
 namespace forms {
 
+class ClientArea;
 class FormWindow;
 class MenuItem;
 
@@ -116,6 +117,7 @@ protected:
 
 private:
     friend class FormWindow;
+    friend class ClientArea;
     template <class T> friend T &instance();
 
     void forget();
