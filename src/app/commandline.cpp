@@ -1,7 +1,7 @@
 #include "commandline.h"
 
 #include "app/form1.h"
-#include "chart/frmcharts.h"
+#include "chart/chartatrest.h"
 #include "forms/app.h"
 
 #include <QByteArray>
@@ -144,7 +144,7 @@ int exportChart(char **argv, const CommandLine &line)
     return forms::App::runWithoutDisplay(argv, [&line] {
         Form1 tables; // the loading tables are the start-up window's to fill
         tables.Arrays_Init();
-        const QString failure = frmCharts::Export_Chart(line.exportFile, line.format, line.scale);
+        const QString failure = ChartAtRest::Export(line.exportFile, line.format, line.scale);
         if (failure.isEmpty())
             return 0;
         std::fprintf(stderr, "varelux: %s\n", qUtf8Printable(failure));

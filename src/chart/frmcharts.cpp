@@ -4,10 +4,10 @@
 #include "app/maker.h"
 #include "app/module1.h"
 #include "about/frmabout.h"
+#include "chart/chartatrest.h"
 #include "forms/app.h"
 #include "forms/clipboard.h"
 #include "forms/cursor.h"
-#include "forms/dialogs.h"
 #include "forms/label.h"
 #include "forms/menuitem.h"
 #include "forms/shell.h"
@@ -24,11 +24,9 @@ using forms::Rgb;
 
 namespace {
 
-const QString ChartTitle = QStringLiteral("Transformer Loading Chart");
-
 const forms::FormDesign Design = [] {
     forms::FormDesign d;
-    d.caption = ChartTitle;
+    d.caption = ChartAtRest::Title;
     d.clientWidth = 4590;
     d.clientHeight = 6435;
     d.border = forms::WindowBorder::FixedSingle;
@@ -172,8 +170,8 @@ frmCharts::frmCharts()
     mnuVCross->setClickHandler([this] { mnuVCross_Click(); });
     mnuAbout->setClickHandler([this] { mnuAbout_Click(); });
     mnuCopy->setClickHandler([this] { mnuCopy_Click(); });
-    mnuPrint->setClickHandler([this] { Print_Chart(); });
-    mnuSave->setClickHandler([this] { Save_Chart(); });
+    mnuPrint->setClickHandler([this] { ChartAtRest::Print(*this); });
+    mnuSave->setClickHandler([this] { ChartAtRest::Save(*this); });
 }
 
 void frmCharts::Form_Load()
@@ -307,9 +305,9 @@ void frmCharts::Form_KeyDown(qint16 &KeyCode, qint16 Shift)
         if (KeyCode == 'C')
             Copy_Table(m_cursor.neon ? neonGrid() : argonGrid());
         else if (KeyCode == 'P')
-            Print_Chart();
+            ChartAtRest::Print(*this);
         else if (KeyCode == 'S')
-            Save_Chart();
+            ChartAtRest::Save(*this);
         else
             return;
         KeyCode = 0;
@@ -468,52 +466,4 @@ void frmCharts::Copy_Table(const Grid &grid)
         rows << row;
     }
     forms::copyTable(grid.title.caption(), rows);
-}
-
-// A chart of its own beside the window, built as the window is and never shown: at rest, with
-// no mark, in the designed light colours. It is what is printed, saved and exported.
-std::unique_ptr<frmCharts> frmCharts::Chart_At_Rest()
-{
-    auto chart = std::make_unique<frmCharts>();
-    chart->Load_Argon();
-    chart->Load_Neon();
-    chart->useLightColours();
-    return chart;
-}
-
-// What goes with the chart into a file or to the printer.
-forms::DrawingInfo frmCharts::Drawing_Info()
-{
-    return {ChartTitle, forms::App::title() + QLatin1Char(' ') + forms::App::version()};
-}
-
-QString frmCharts::Export_Chart(const QString &fileName, forms::DrawingFormat format, double scale)
-{
-    const QString reason =
-        forms::saveDrawing(*Chart_At_Rest(), fileName, format, scale, Drawing_Info());
-    return reason.isEmpty() ? reason
-                            : QStringLiteral("cannot write '%1': %2").arg(fileName, reason);
-}
-
-void frmCharts::Print_Chart()
-{
-    const auto chart = Chart_At_Rest();
-    forms::printDialog(*this, Drawing_Info(),
-                       [&chart](auto &page) { forms::drawOnPage(*chart, page); });
-}
-
-void frmCharts::Save_Chart()
-{
-    const QString fileName =
-        forms::saveFileDialog(*this, QStringLiteral("Save As"), ChartTitle,
-                              {{QStringLiteral("PDF"), QStringLiteral("pdf")},
-                               {QStringLiteral("PNG"), QStringLiteral("png")},
-                               {QStringLiteral("SVG"), QStringLiteral("svg")}});
-    if (fileName.isEmpty())
-        return;
-    QString failure = Export_Chart(fileName, *forms::drawingFormatOf(fileName), 1);
-    if (!failure.isEmpty()) {
-        failure[0] = failure[0].toUpper();
-        forms::messageBox(*this, failure);
-    }
 }

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "forms/drawing.h"
 #include "forms/form.h"
 #include "forms/labelarray.h"
-
-#include <memory>
 
 namespace forms {
 class Label;
@@ -19,16 +16,11 @@ class MenuItem;
 // of one grid: keys move it and mark the cell they land on through the same click handlers.
 // The grids are one focus stop and the link the other; once keys have moved the cursor, its
 // cell shows a focus rectangle while the grids hold the focus.
-// The chart also leaves the window: copied a grid at a time as a table, printed, saved or
-// exported as a drawing of the window at rest.
+// A grid can be copied as a table; printing and saving go through ChartAtRest.
 class frmCharts : public forms::Form {
     Q_OBJECT
 public:
     frmCharts();
-
-    // The chart at rest, written to a file of the given format (a PNG `scale` times the
-    // window's size). Returns one line saying what failed, or nothing.
-    static QString Export_Chart(const QString &fileName, forms::DrawingFormat format, double scale);
 
     void Load_Argon();
     void Load_Neon();
@@ -40,8 +32,6 @@ public:
     void mnuAbout_Click();
     void urlLabel_Click();
     void mnuCopy_Click();
-    void Print_Chart();
-    void Save_Chart();
 
     forms::Label *Label4;
     forms::Label *urlLabel;
@@ -83,8 +73,6 @@ private:
     void Mark_Cursor();
     void Show_Cursor();
     void Copy_Table(const Grid &grid);
-    static std::unique_ptr<frmCharts> Chart_At_Rest();
-    static forms::DrawingInfo Drawing_Info();
 
     // Where the keyboard is: a cell of the BLUE GAS grid or of the NEON GAS grid.
     struct KeyCursor {

@@ -1,5 +1,6 @@
 #include "about/frmabout.h"
 #include "app/form1.h"
+#include "chart/chartatrest.h"
 #include "chart/frmcharts.h"
 #include "forms/commandbutton.h"
 #include "forms/menuitem.h"
@@ -432,7 +433,7 @@ private slots:
         if (how == "export") {
             QApplication::setPalette(QPalette(Qt::black)); // a dark desktop
             const auto format = forms::drawingFormatOf(path);
-            QVERIFY(frmCharts::Export_Chart(path, *format, qApp->devicePixelRatio()).isEmpty());
+            QVERIFY(ChartAtRest::Export(path, *format, qApp->devicePixelRatio()).isEmpty());
         } else {
             support::onDialog([&](QWidget *dialog) {
                 if (auto *files = qobject_cast<QFileDialog *>(dialog))
