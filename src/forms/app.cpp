@@ -195,6 +195,7 @@ int App::run(int &argc, char **argv, const std::function<void()> &start)
 // words are all that is printed.
 int App::runWithoutDisplay(char **argv, const std::function<int()> &job)
 {
+    wanted.program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toLocal8Bit();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qunsetenv("QT_QPA_PLATFORMTHEME"); // a desktop theme would look for its display
     previousHandler = qInstallMessageHandler(startupMessageHandler);
