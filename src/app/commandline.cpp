@@ -6,9 +6,7 @@
 
 #include <QByteArray>
 
-#include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
