@@ -73,8 +73,8 @@ public:
     bool hasClickHandler() const;
     // Tells screen readers that the user's attention is now on this label.
     void reportFocus();
-    // Shows the style's focus rectangle, as a label with the focus does, for a window whose
-    // own keyboard cursor stands on this label.
+    // Shows the focus ring, as a label with the focus does, for a window whose own keyboard
+    // cursor stands on this label.
     void setFocusRect(bool shown);
     bool focusRect() const { return m_focusRect; }
     // Whether screen readers are offered a Press action for the click (by default, where the
@@ -114,6 +114,7 @@ private:
     void place();
     void lookChanged();
     QColor textColour() const;
+    void paintFocusRing(QPainter &painter) const;
 
     TwipsRect m_rect;
     QString m_caption;
