@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -135,8 +136,10 @@ private:
 
 namespace {
 
-// Screen readers announce a window as a frame and the About-style box as a dialog; a dialog
-// also reads out its labels, in the order they stand in it.
+// Screen readers announce a window as a frame and the About-style box as a dialog. On opening a
+// dialog they read its name, then the labels their own scan finds, which passes over texts of
+// fewer than three words, then its description: so the description holds just those short
+// texts, in the order they stand in it, and every text is heard once.
 class FormWindowAccessible : public QAccessibleWidget {
 public:
     explicit FormWindowAccessible(FormWindow *window)
@@ -151,7 +154,10 @@ public:
         QStringList texts;
         const auto labels = widget()->findChildren<Label *>();
         for (const Label *label : labels)
-            texts << label->caption();
+            if (label->caption().split(QRegularExpression(QStringLiteral("\\s+")),
+                                       Qt::SkipEmptyParts)
+                    .size() < 3)
+                texts << label->caption();
         return texts.join(QLatin1Char('\n'));
     }
 };
