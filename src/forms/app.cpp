@@ -9,13 +9,17 @@
 #include <QSocketNotifier>
 #include <QStringList>
 
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#if defined(Q_OS_UNIX)
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 
 namespace forms {
 
@@ -90,7 +94,9 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext &context, co
 }
 
 // A request to terminate (logging out, `kill`) ends the program as closing the chart does. The
-// signal handler only writes a byte; the event loop does the ending.
+// signal handler only writes a byte; the event loop does the ending. Only POSIX systems send
+// such signals; elsewhere the desktop closes the windows.
+#if defined(Q_OS_UNIX)
 int terminationPipe[2] = {-1, -1};
 
 void onTermination(int)
@@ -101,9 +107,23 @@ void onTermination(int)
     errno = savedErrno;
 }
 
+// Neither end of the pair is handed to a program the desktop opener starts.
+bool openTerminationPipe()
+{
+#if defined(SOCK_CLOEXEC)
+    return ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminationPipe) == 0;
+#else
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, terminationPipe) != 0)
+        return false;
+    for (int end : terminationPipe)
+        ::fcntl(end, F_SETFD, FD_CLOEXEC);
+    return true;
+#endif
+}
+
 void endOnTermination()
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminationPipe) != 0)
+    if (!openTerminationPipe())
         return;
     auto *notifier = new QSocketNotifier(terminationPipe[1], QSocketNotifier::Read, qApp);
     QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
@@ -118,6 +138,9 @@ void endOnTermination()
     for (int signal : {SIGTERM, SIGINT, SIGHUP})
         ::sigaction(signal, &action, nullptr);
 }
+#else
+void endOnTermination() {}
+#endif
 
 // Qt's messages held back while the platform came up, now that they can be read.
 void releaseHeldMessages(bool show)
