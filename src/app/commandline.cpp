@@ -133,6 +133,8 @@ CommandLine readCommandLine(int argc, char **argv)
             return answered(2);
         }
         line.format = *format;
+        if (scale && line.format != forms::DrawingFormat::Png)
+            return refuse("option '--scale' goes with a PNG export");
     }
     return line;
 }
@@ -142,10 +144,11 @@ int exportChart(char **argv, const CommandLine &line)
     return forms::App::runWithoutDisplay(argv, [&line] {
         Form1 tables; // the loading tables are the start-up window's to fill
         tables.Arrays_Init();
-        const QString failure = ChartAtRest::Export(line.exportFile, line.format, line.scale);
-        if (failure.isEmpty())
+        const QString reason = ChartAtRest::Export(line.exportFile, line.format, line.scale);
+        if (reason.isEmpty())
             return 0;
-        std::fprintf(stderr, "varelux: %s\n", qUtf8Printable(failure));
+        std::fprintf(stderr, "varelux: cannot write '%s': %s\n", qUtf8Printable(line.exportFile),
+                     qUtf8Printable(reason));
         return 1;
     });
 }

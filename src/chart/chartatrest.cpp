@@ -4,6 +4,9 @@
 #include "forms/app.h"
 #include "forms/dialogs.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
 #include <memory>
 
 namespace ChartAtRest {
@@ -22,40 +25,54 @@ std::unique_ptr<frmCharts> chartAtRest()
 // What goes with the chart into a file or to the printer.
 forms::DrawingInfo drawingInfo()
 {
-    return {Title, forms::App::title() + QLatin1Char(' ') + forms::App::version()};
+    return {Title(), forms::App::title() + QLatin1Char(' ') + forms::App::version()};
+}
+
+QString cannotWrite(const QString &fileName, const QString &reason)
+{
+    return QCoreApplication::translate("ChartAtRest", "Cannot write \u201C%1\u201D: %2")
+        .arg(QDir::toNativeSeparators(fileName), reason);
 }
 
 } // namespace
 
+QString Title()
+{
+    return QCoreApplication::translate("ChartAtRest", "Transformer Loading Chart");
+}
+
 QString Export(const QString &fileName, forms::DrawingFormat format, double scale)
 {
-    const QString reason =
-        forms::saveDrawing(*chartAtRest(), fileName, format, scale, drawingInfo());
-    return reason.isEmpty() ? reason
-                            : QStringLiteral("cannot write '%1': %2").arg(fileName, reason);
+    return forms::saveDrawing(*chartAtRest(), fileName, format, scale, drawingInfo());
 }
 
 void Print(const forms::Form &owner)
 {
-    const auto chart = chartAtRest();
-    forms::printDialog(owner, drawingInfo(),
-                       [&chart](auto &page) { forms::drawOnPage(*chart, page); });
+    const std::optional<forms::PrintFailure> failure =
+        forms::printDialog(owner, *chartAtRest(), drawingInfo());
+    if (!failure)
+        return;
+    forms::messageBox(owner,
+                      failure->reason.isEmpty()
+                          ? QCoreApplication::translate("ChartAtRest",
+                                                        "The printer \u201C%1\u201D could not "
+                                                        "print the chart.")
+                                .arg(failure->where)
+                          : cannotWrite(failure->where, failure->reason));
 }
 
 void Save(const forms::Form &owner)
 {
-    const QString fileName =
-        forms::saveFileDialog(owner, QStringLiteral("Save As"), Title,
-                              {{QStringLiteral("PDF"), QStringLiteral("pdf")},
-                               {QStringLiteral("PNG"), QStringLiteral("png")},
-                               {QStringLiteral("SVG"), QStringLiteral("svg")}});
+    const QString fileName = forms::saveFileDialog(
+        owner, QCoreApplication::translate("ChartAtRest", "Save As"), Title(),
+        {{QCoreApplication::translate("ChartAtRest", "PDF document"), QStringLiteral("pdf")},
+         {QCoreApplication::translate("ChartAtRest", "PNG image"), QStringLiteral("png")},
+         {QCoreApplication::translate("ChartAtRest", "SVG drawing"), QStringLiteral("svg")}});
     if (fileName.isEmpty())
         return;
-    QString failure = Export(fileName, *forms::drawingFormatOf(fileName), 1);
-    if (!failure.isEmpty()) {
-        failure[0] = failure[0].toUpper(); // the command line's words, as a sentence
-        forms::messageBox(owner, failure);
-    }
+    const QString reason = Export(fileName, *forms::drawingFormatOf(fileName), 1);
+    if (!reason.isEmpty())
+        forms::messageBox(owner, cannotWrite(fileName, reason));
 }
 
 } // namespace ChartAtRest

@@ -14,13 +14,15 @@ class Form;
 // light colours.
 namespace ChartAtRest {
 
-inline const QString Title = QStringLiteral("Transformer Loading Chart");
+// The chart's title, at the head of a page and in a file's description.
+QString Title();
 
 // Writes the chart to a file of the given format (a PNG `scale` times the window's size).
-// Returns one line saying what failed, or nothing.
+// Returns the system's reason for a failure, or nothing.
 QString Export(const QString &fileName, forms::DrawingFormat format, double scale);
 
-// The print dialog over `owner`, then one page on the chosen printer.
+// The print dialog over `owner`, then one page on the chosen printer, or a message box saying
+// why not.
 void Print(const forms::Form &owner);
 
 // The Save As dialog over `owner`, then the file, or a message box saying why not.

@@ -24,9 +24,10 @@ using forms::Rgb;
 
 namespace {
 
-const forms::FormDesign Design = [] {
+forms::FormDesign design()
+{
     forms::FormDesign d;
-    d.caption = ChartAtRest::Title;
+    d.caption = ChartAtRest::Title();
     d.clientWidth = 4590;
     d.clientHeight = 6435;
     d.border = forms::WindowBorder::FixedSingle;
@@ -35,7 +36,7 @@ const forms::FormDesign Design = [] {
     d.icon = ":/res/varelux.xpm";
     d.keyPreview = true;
     return d;
-}();
+}
 
 constexpr Rgb White{255, 255, 255};
 constexpr Rgb Black{0, 0, 0};
@@ -115,7 +116,7 @@ frmCharts::Grid frmCharts::neonGrid()
 }
 
 frmCharts::frmCharts()
-    : Form(Design), Label1(client()), Label2(client()), Label3(client()), diamLabelA(client()),
+    : Form(design()), Label1(client()), Label2(client()), Label3(client()), diamLabelA(client()),
       TranLabelA(client()), lblArgon(client()), diamLabelN(client()), TranLabelN(client()),
       lblNeon(client())
 {

@@ -3,9 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
-
-class QPagedPaintDevice;
+#include <optional>
 
 namespace forms {
 
@@ -18,16 +16,25 @@ struct FileType {
     QString extension;
 };
 
-// The desktop's dialog for saving a file, over `owner`, proposing `suggestedName` plus the first
-// type's extension. A name that ends in none of the types' extensions takes the chosen type's.
-// Empty when the user cancels.
+// The desktop's dialog for saving a file, over `owner`, opening in the folder of the last save
+// of this run and proposing `suggestedName` plus the first type's extension. A name that ends in
+// none of the types' extensions takes the chosen type's, and the user is asked before that name
+// replaces a file. Empty when the user cancels.
 QString saveFileDialog(const Form &owner, const QString &title, const QString &suggestedName,
                        const QList<FileType> &types);
 
+// What stopped a print: the printer's name or the file printed to, with the system's reason
+// where it gives one.
+struct PrintFailure {
+    QString where;
+    QString reason;
+};
+
 // The desktop's print dialog over `owner`, for a page set up as setUpPage() does; once the user
-// accepts, `print` draws on the chosen printer's page. Cancel prints nothing.
-void printDialog(const Form &owner, const DrawingInfo &document,
-                 const std::function<void(QPagedPaintDevice &)> &print);
+// accepts, the client area of `drawing` is printed under the document's title as drawOnPage()
+// draws it (to a file, as saveDrawing() writes one). Cancel prints nothing.
+std::optional<PrintFailure> printDialog(const Form &owner, const Form &drawing,
+                                        const DrawingInfo &document);
 
 // A warning in a message box over `owner`, titled with the program's title, closed with OK.
 void messageBox(const Form &owner, const QString &prompt);

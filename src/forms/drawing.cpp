@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -16,21 +17,29 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <langinfo.h>
+
+#if defined(__GLIBC__)
+#include <langinfo.h> // the C library's own paper of the locale, where it keeps one
+#endif
 
 namespace forms {
 
 namespace {
 
 constexpr double PageMargin = 15; // millimetres on every side
+constexpr FontSpec HeadingFont{"MS Sans Serif", 14, true, false};
 
-// The client area as the window paints it: its background, then its labels in the order they
-// were made. Drawn label by label rather than through Qt's own widget rendering, which turns
-// all it draws on a printer into one picture of pixels.
-void drawClient(const Form &form, QPainter &painter)
+enum class Ground { Window, Paper };
+
+// The client area as the window paints it: its background (left out on paper, which stays
+// white), then its labels in the order they were made. Drawn label by label rather than
+// through Qt's own widget rendering, which turns all it draws on a printer into one picture of
+// pixels.
+void drawClient(const Form &form, QPainter &painter, Ground ground)
 {
     const QWidget *client = form.client();
-    painter.fillRect(client->rect(), client->palette().color(QPalette::Window));
+    if (ground == Ground::Window)
+        painter.fillRect(client->rect(), client->palette().color(QPalette::Window));
     for (const Label *label : client->findChildren<Label *>(Qt::FindDirectChildrenOnly)) {
         if (!label->isVisibleTo(client))
             continue;
@@ -55,35 +64,63 @@ std::optional<DrawingFormat> drawingFormatOf(const QString &fileName)
     return std::nullopt;
 }
 
-// The paper the user's locale names (LC_PAPER): Letter in the United States, A4 in most places.
+QPageSize::PageSizeId paperOfTerritory(QLocale::Territory territory)
+{
+    // The Americas' Letter countries and the Philippines; the rest of the world uses A4.
+    static const QLocale::Territory letter[] = {
+        QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,     QLocale::Chile,
+        QLocale::Colombia,     QLocale::Venezuela, QLocale::Philippines, QLocale::PuertoRico,
+        QLocale::CostaRica,    QLocale::Guatemala, QLocale::Panama,      QLocale::ElSalvador,
+        QLocale::Nicaragua,    QLocale::Belize};
+    return std::find(std::begin(letter), std::end(letter), territory) != std::end(letter)
+               ? QPageSize::Letter
+               : QPageSize::A4;
+}
+
+// The paper the user's locale names: LC_PAPER where the C library keeps it, otherwise the
+// paper of the locale's territory.
 void setUpPage(QPagedPaintDevice &page)
 {
+    QPageSize paper(paperOfTerritory(QLocale::system().territory()));
+#if defined(__GLIBC__) && defined(_NL_PAPER_WIDTH) && defined(_NL_PAPER_HEIGHT)
     const auto width =
         static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)));
     const auto height =
         static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_HEIGHT)));
-    const QPageSize paper = width > 0 && height > 0
-                                ? QPageSize(QSizeF(width, height), QPageSize::Millimeter)
-                                : QPageSize(QPageSize::A4);
+    if (width > 0 && height > 0)
+        paper = QPageSize(QSizeF(width, height), QPageSize::Millimeter);
+#endif
     page.setPageLayout(QPageLayout(paper, QPageLayout::Portrait,
                                    QMarginsF(PageMargin, PageMargin, PageMargin, PageMargin),
                                    QPageLayout::Millimeter));
 }
 
-void drawOnPage(const Form &form, QPagedPaintDevice &page)
+// The heading at the top of the page, the chart under it as large as it fits, both centred
+// across.
+bool drawOnPage(const Form &form, QPagedPaintDevice &page, const QString &heading)
 {
+    QPainter painter;
+    if (!painter.begin(&page))
+        return false;
+    const QFont font = resolveFont(HeadingFont);
+    const QFontMetrics metrics(font, &page);
+    const int headingHeight = metrics.height() * 2;
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(0, 0, page.width(), headingHeight), Qt::AlignHCenter | Qt::AlignTop,
+                     heading);
+
     const QSize client = form.client()->size();
-    const double scale =
-        std::min(page.width() / double(client.width()), page.height() / double(client.height()));
-    QPainter painter(&page);
-    painter.translate((page.width() - client.width() * scale) / 2,
-                      (page.height() - client.height() * scale) / 2);
+    const double scale = std::min(page.width() / double(client.width()),
+                                  (page.height() - headingHeight) / double(client.height()));
+    painter.translate((page.width() - client.width() * scale) / 2, headingHeight);
     painter.scale(scale, scale);
-    drawClient(form, painter);
+    drawClient(form, painter, Ground::Paper);
+    return painter.end();
 }
 
 QString saveDrawing(const Form &form, const QString &fileName, DrawingFormat format, double scale,
-                    const DrawingInfo &info)
+                    const DrawingInfo &info, const QPageLayout *paper)
 {
     QByteArray drawing;
     QBuffer buffer(&drawing);
@@ -95,8 +132,11 @@ QString saveDrawing(const Form &form, const QString &fileName, DrawingFormat for
         pdf.setResolution(PageDpi);
         pdf.setTitle(info.title);
         pdf.setCreator(info.creator);
-        setUpPage(pdf);
-        drawOnPage(form, pdf);
+        if (paper)
+            pdf.setPageLayout(*paper);
+        else
+            setUpPage(pdf);
+        drawOnPage(form, pdf, info.title);
         break;
     }
     case DrawingFormat::Svg: {
@@ -107,7 +147,7 @@ QString saveDrawing(const Form &form, const QString &fileName, DrawingFormat for
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(), size));
         QPainter painter(&svg);
-        drawClient(form, painter);
+        drawClient(form, painter, Ground::Window);
         break;
     }
     case DrawingFormat::Png: {
@@ -116,7 +156,7 @@ QString saveDrawing(const Form &form, const QString &fileName, DrawingFormat for
         image.fill(Qt::transparent);
         {
             QPainter painter(&image);
-            drawClient(form, painter);
+            drawClient(form, painter, Ground::Window);
         }
         image.setText(QStringLiteral("Title"), info.title);
         image.setText(QStringLiteral("Software"), info.creator);
