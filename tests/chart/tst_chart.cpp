@@ -90,7 +90,7 @@ QStringList readBack(const QString &file)
         if (const QString s = line.simplified();
             QRegularExpression("^[0-9 ]+$").match(s).hasMatch() || (texts.isEmpty() && s != ""))
             texts << s;
-    poppler.start("pdftoppm", {"-r", "20", "-aa", "no", "-aaVector", "no", "-png", file, "-"});
+    poppler.start("pdftoppm", {"-r", "20", "-aa", "no", "-aaVector", "no", "-png", file});
     poppler.waitForFinished();
     const QImage page = QImage::fromData(poppler.readAllStandardOutput());
     const QColor grey = QApplication::style()->standardPalette().color(QPalette::Window);

@@ -162,10 +162,13 @@ QString perform(const QString &e)
                     : (e[3] == 'N' ? chart().lblNeon : chart().lblArgon)[i].geometry().center();
             QTest::mouseClick(window, Qt::RightButton, {},
                               chart().client()->mapTo(chart().window(), at));
-        } else { // Alt then Down, F10 or the Menu key
-            QTest::keyClick(window, e == "Alt"   ? Qt::Key_Alt
-                                    : e == "F10" ? Qt::Key_F10
-                                                 : Qt::Key_Menu);
+        } else { // Alt then Down, F10, the Menu key or Shift+F10
+            const bool shifted = e.startsWith("MenuS");
+            QTest::keyClick(window,
+                            e == "Alt"                ? Qt::Key_Alt
+                            : e == "F10" || shifted ? Qt::Key_F10
+                                                      : Qt::Key_Menu,
+                            shifted ? Qt::ShiftModifier : Qt::NoModifier);
             if (e == "Alt")
                 QTest::keyClick(window, Qt::Key_Down);
         }
@@ -223,9 +226,9 @@ QString randomEvent(QRandomGenerator &random)
     if (kind < 86)
         return "menu";
     if (kind < 92) { // a menu from the keys or a right click, closed again or with Copy chosen
-        const char *menus[] = {"Alt",     "F10",  "Menu",   "Menu+c", "ctxbg",
-                               "ctxbg+c", "ctxA", "ctxA+c", "ctxN",   "ctxN+c"};
-        QString e = menus[random.bounded(10)];
+        const char *menus[] = {"Alt",     "F10",  "Menu",   "Menu+c", "MenuS", "MenuS+c",
+                               "ctxbg",   "ctxbg+c", "ctxA", "ctxA+c", "ctxN",  "ctxN+c"};
+        QString e = menus[random.bounded(12)];
         const int on = e.startsWith("ctxbg") ? 5 : 4, at = random.bounded(on == 5 ? 5 : 90);
         return e.startsWith("ctx") ? e.insert(on, QString::number(at)) : e;
     }
