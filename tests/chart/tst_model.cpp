@@ -319,41 +319,6 @@ private slots:
         QVERIFY(support::ends == 1 && !forms::isLoaded<Form1>() && !forms::isLoaded<frmCharts>());
         QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
-
-    void edges_data()
-    {
-        QTest::addColumn<QString>("events");
-        QTest::addColumn<QString>("expected"); // argon target, neon target, links opened
-        const char *rows[][3] = {
-            {"first key after start-up", "Right", "A1 N- 0"},
-            {"Enter at start-up marks the top-left cell", "Enter", "A0 N- 0"},
-            {"left edge", "Left", "A0 N- 0"},
-            {"crosshairs off: keys mark nothing", "menu Down Right Enter PgDown Space", "A- N- 0"},
-            {"crosshairs off: the cursor still moves", "menu Down Right menu Space", "A11 N- 0"},
-            {"Tab, then Enter and Space open the link", "Tab Enter Space", "A- N- 2"},
-            {"Tab twice comes back to the grids", "Tab Tab Enter", "A0 N- 0"},
-            {"arrows and Escape act with the link focused", "Tab Down A7 Tab Esc", "A- N- 0"}};
-        for (const auto &row : rows)
-            QTest::newRow(row[0]) << row[1] << row[2];
-    }
-
-    void edges()
-    {
-        QFETCH(QString, events);
-        QFETCH(QString, expected);
-        useTheChart();
-        Model model;
-        for (const QString &event : events.split(' ')) {
-            perform(event);
-            model.apply(event);
-        }
-        auto target = [](std::optional<int> t) { return t ? QString::number(*t) : QString("-"); };
-        QCOMPARE(QString("A%1 N%2 %3")
-                     .arg(target(model.target[0]), target(model.target[1]))
-                     .arg(model.opened),
-                 expected);
-        QCOMPARE(difference(model), QString());
-    }
 };
 
 QTEST_MAIN(ModelTest)
