@@ -46,15 +46,14 @@ frmAbout::frmAbout() : Form(Design)
         new forms::Label(client(), {120, 480, 3885, 225}, HeadingStyle, QStringLiteral("Version"));
     Label2 = new forms::Label(
         client(), {480, 840, 3135, 855}, TextStyle,
-        QStringLiteral("This is the very simplified free lite version. The full version has many "
-                       "powerful calculation features. Information on the current release is "
-                       "available at:"));
+        tr("This is the very simplified free lite version. The full version has many powerful "
+           "calculation features. Information on the current release is available at:"));
     Label3 = new forms::Label(client(), {720, 1680, 2775, 255}, AddressStyle,
                               MakerHost + QStringLiteral("/Software"));
     Label1 =
         new forms::Label(client(), {840, 2160, 2775, 495}, TextStyle,
-                         QStringLiteral("Copyright \u00A9 2026 ORVELLE.\nAll rights reserved."));
-    cmdOK = new forms::CommandButton(client(), {1440, 2760, 1260, 345}, QStringLiteral("OK"));
+                         tr("Copyright \u00A9 2026 ORVELLE.\nAll rights reserved."));
+    cmdOK = new forms::CommandButton(client(), {1440, 2760, 1260, 345}, tr("OK"));
     cmdOK->setDefaultRole();
     cmdOK->setCancelRole();
     cmdOK->setFocus();
@@ -66,9 +65,8 @@ frmAbout::frmAbout() : Form(Design)
 
 void frmAbout::Form_Load()
 {
-    setCaption(QStringLiteral("About ") + forms::App::title());
-    lblVersion->setCaption(QStringLiteral("Version ") + QString::number(forms::App::major()) +
-                           QStringLiteral(".") + QString::number(forms::App::minor()));
+    setCaption(tr("About %1").arg(forms::App::title()));
+    lblVersion->setCaption(tr("Version %1.%2").arg(forms::App::major()).arg(forms::App::minor()));
     lblTitle->setCaption(forms::App::title());
 }
 

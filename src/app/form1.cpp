@@ -4,18 +4,19 @@
 
 namespace {
 
-const forms::FormDesign Design = [] {
+forms::FormDesign design()
+{
     forms::FormDesign d;
-    d.caption = QStringLiteral("Form1");
+    d.caption = Form1::tr("Form1", "the blank start-up window's caption");
     d.clientWidth = 4680;
     d.clientHeight = 3195;
     d.icon = ":/res/varelux.xpm";
     return d;
-}();
+}
 
 } // namespace
 
-Form1::Form1() : Form(Design) {}
+Form1::Form1() : Form(design()) {}
 
 void Form1::Form_Load()
 {

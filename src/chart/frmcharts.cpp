@@ -12,6 +12,8 @@
 #include "forms/menuitem.h"
 #include "forms/shell.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -73,9 +75,9 @@ struct HeaderLook {
 QString markOf(const forms::Label &cell)
 {
     if (cell.backColor() == Yellow)
-        return QStringLiteral("target");
+        return QCoreApplication::translate("frmCharts", "target");
     if (cell.backColor() == LightYellow)
-        return QStringLiteral("crosshair");
+        return QCoreApplication::translate("frmCharts", "crosshair");
     return {};
 }
 
@@ -121,16 +123,16 @@ frmCharts::frmCharts()
       lblNeon(client())
 {
     Label4 = new forms::Label(client(), {240, 0, 3975, 255}, MakerLineStyle,
-                              QStringLiteral("Compliments of ORVELLE"));
+                              tr("Compliments of ORVELLE"));
     urlLabel = new forms::Label(client(), {1440, 240, 1695, 240}, LinkStyle, MakerHost);
     urlLabel->setMouseIcon(forms::cursorFromImage(":/res/hand.xpm", 12, 2));
     urlLabel->setLink(true);
     urlLabel->setTabStop(true);
-    urlLabel->setAccessibleName(QStringLiteral("Opens the maker's web site, ") + MakerHost);
+    urlLabel->setAccessibleName(tr("Opens the maker's web site, %1").arg(MakerHost));
 
-    Label3.add(0, {840, 540, 975, 255}, TitleStyle, QStringLiteral("BLUE GAS"));
-    Label1.add(0, {2160, 525, 1215, 255}, AxisTitleStyle, QStringLiteral("Diameter in mm"));
-    Label2.add(0, {240, 930, 375, 255}, AxisTitleStyle, QStringLiteral("Volts"));
+    Label3.add(0, {840, 540, 975, 255}, TitleStyle, tr("BLUE GAS"));
+    Label1.add(0, {2160, 525, 1215, 255}, AxisTitleStyle, tr("Diameter in mm"));
+    Label2.add(0, {240, 930, 375, 255}, AxisTitleStyle, tr("Volts"));
     diamLabelA.add(0, {840, 810, 375, 255}, ArgonHeaderStyle);
     diamLabelA.add(1, {1200, 810, 375, 255}, ArgonHeaderStyle);
     TranLabelA.add(0, {120, 1170, 630, 255}, ArgonHeaderStyle);
@@ -138,9 +140,9 @@ frmCharts::frmCharts()
     lblArgon.add(0, {840, 1170, 375, 255}, CellStyle);
     lblArgon.add(1, {1200, 1170, 375, 255}, CellStyle);
 
-    Label3.add(1, {840, 3480, 975, 255}, TitleStyle, QStringLiteral("NEON GAS"));
-    Label1.add(1, {2040, 3465, 1215, 255}, AxisTitleStyle, QStringLiteral("Diameter in mm"));
-    Label2.add(1, {240, 3900, 375, 255}, AxisTitleStyle, QStringLiteral("Volts"));
+    Label3.add(1, {840, 3480, 975, 255}, TitleStyle, tr("NEON GAS"));
+    Label1.add(1, {2040, 3465, 1215, 255}, AxisTitleStyle, tr("Diameter in mm"));
+    Label2.add(1, {240, 3900, 375, 255}, AxisTitleStyle, tr("Volts"));
     diamLabelN.add(0, {840, 3780, 375, 255}, NeonHeaderStyle);
     diamLabelN.add(1, {1200, 3780, 375, 255}, NeonHeaderStyle);
     TranLabelN.add(0, {120, 4140, 630, 255}, NeonHeaderStyle);
@@ -151,18 +153,18 @@ frmCharts::frmCharts()
         for (int i : {0, 1})
             (*cells)[i].setStateDescriber(markOf);
 
-    mnuView = &addMenu(QStringLiteral("&View"));
-    mnuVChart = &mnuView->addItem(QStringLiteral("&Chart Only"));
+    mnuView = &addMenu(tr("&View"));
+    mnuVChart = &mnuView->addItem(tr("&Chart Only"));
     mnuVChart->setEnabled(false);
-    mnuVCross = &mnuView->addItem(QStringLiteral("&Crosshairs"));
-    mnuAbout = &mnuView->addItem(QStringLiteral("&About"));
+    mnuVCross = &mnuView->addItem(tr("&Crosshairs"));
+    mnuAbout = &mnuView->addItem(tr("&About"));
 
     mnuChart = &addPopupMenu();
-    mnuCopy = &mnuChart->addItem(QStringLiteral("&Copy BLUE GAS Table"));
+    mnuCopy = &mnuChart->addItem(tr("&Copy %1 Table").arg(Label3[0].caption()));
     mnuCopy->setShortcut(QStringLiteral("Ctrl+C"));
-    mnuPrint = &mnuChart->addItem(QStringLiteral("&Print..."));
+    mnuPrint = &mnuChart->addItem(tr("&Print..."));
     mnuPrint->setShortcut(QStringLiteral("Ctrl+P"));
-    mnuSave = &mnuChart->addItem(QStringLiteral("Save &As..."));
+    mnuSave = &mnuChart->addItem(tr("Save &As..."));
     mnuSave->setShortcut(QStringLiteral("Ctrl+S"));
 
     lblArgon.setClickHandler([this](qint16 Index) { lblArgon_Click(Index); });
@@ -181,11 +183,12 @@ void frmCharts::Form_Load()
     Load_Argon();
     Load_Neon();
     mnuVCross->setChecked(true);
-    mnuVChart->setCaption(QStringLiteral("&Chart Only"));
-    mnuVCross->setCaption(QStringLiteral("&Hide Crosshairs"));
-    setCaption(forms::App::title() + QStringLiteral(" - Version ") +
-               QString::number(forms::App::major()) + QStringLiteral(".") +
-               QString::number(forms::App::minor()));
+    mnuVChart->setCaption(tr("&Chart Only"));
+    mnuVCross->setCaption(tr("&Hide Crosshairs"));
+    setCaption(tr("%1 - Version %2.%3")
+                   .arg(forms::App::title())
+                   .arg(forms::App::major())
+                   .arg(forms::App::minor()));
 }
 
 void frmCharts::Load_Argon()
@@ -214,7 +217,7 @@ void frmCharts::Load_Grid(const Grid &grid)
             header.show();
         }
         grid.diamLabel[c].setCaption(QString::number(TubeDiams[9 - c]));
-        grid.diamLabel[c].setAccessibleName(grid.diamLabel[c].caption() + QStringLiteral(" mm"));
+        grid.diamLabel[c].setAccessibleName(tr("%1 mm").arg(TubeDiams[9 - c]));
     }
 
     for (int r = 0; r < Rows; ++r) {
@@ -224,7 +227,7 @@ void frmCharts::Load_Grid(const Grid &grid)
             header.show();
         }
         grid.TranLabel[r].setCaption(QString::number(TranVolts[8 - r]));
-        grid.TranLabel[r].setAccessibleName(grid.TranLabel[r].caption() + QStringLiteral(" volts"));
+        grid.TranLabel[r].setAccessibleName(tr("%1 volts").arg(TranVolts[8 - r]));
     }
 
     for (int r = 0; r < Rows; ++r) {
@@ -238,7 +241,7 @@ void frmCharts::Load_Grid(const Grid &grid)
             }
             grid.cells[i].setCaption(grid.table[8 - r][9 - c]);
             grid.cells[i].setAccessibleName(
-                QStringLiteral("%1, %2, %3: %4")
+                tr("%1, %2, %3: %4", "a cell for screen readers: grid, voltage, diameter, figure")
                     .arg(grid.title.caption(), grid.TranLabel[r].accessibleName(),
                          grid.diamLabel[c].accessibleName(), grid.cells[i].caption()));
         }
@@ -412,10 +415,10 @@ void frmCharts::mnuVCross_Click()
     if (mnuVCross->checked()) {
         mnuVCross->setChecked(false);
         Clear_All();
-        mnuVCross->setCaption(QStringLiteral("&Use Crosshairs"));
+        mnuVCross->setCaption(tr("&Use Crosshairs"));
     } else {
         mnuVCross->setChecked(true);
-        mnuVCross->setCaption(QStringLiteral("&Hide Crosshairs"));
+        mnuVCross->setCaption(tr("&Hide Crosshairs"));
     }
 }
 
@@ -444,7 +447,7 @@ void frmCharts::Form_ContextMenu(bool FromKeyboard, float X, float Y)
     } else {
         m_menuNeon = Y >= Label1[1].top(); // NEON GAS begins with its axis title, its topmost label
     }
-    mnuCopy->setCaption(QStringLiteral("&Copy %1 Table").arg(Label3[m_menuNeon].caption()));
+    mnuCopy->setCaption(tr("&Copy %1 Table").arg(Label3[m_menuNeon].caption()));
     popupMenu(*mnuChart, X, Y);
 }
 

@@ -6,8 +6,12 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QStringList>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -179,6 +183,32 @@ QString App::version()
     return QStringLiteral(VARELUX_VERSION);
 }
 
+void App::useLanguages(const QStringList &languages)
+{
+    static QList<QPointer<QTranslator>> loaded;
+    qDeleteAll(loaded);
+    loaded.clear();
+    const QString program = title().toLower();
+    for (QString language : languages) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        if (language == QLatin1String("C") || language.startsWith(QLatin1String("en")))
+            return;
+        auto *own = new QTranslator(qApp);
+        // (The file of a language's region, de_AT, falls back to the language's, de.)
+        if (!own->load(program + QLatin1Char('_') + language, QStringLiteral(":/i18n"))) {
+            delete own;
+            continue;
+        }
+        auto *qt = new QTranslator(qApp);
+        if (qt->load(QStringLiteral("qtbase_") + language,
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qt);
+        QCoreApplication::installTranslator(own);
+        loaded << qt << own;
+        return;
+    }
+}
+
 void App::end()
 {
     Form::destroyAll();
@@ -207,6 +237,7 @@ int App::run(int &argc, char **argv, const std::function<void()> &start)
     // Only closing the chart window ends the program, and it does so explicitly.
     QApplication::setQuitOnLastWindowClosed(false);
     endOnTermination();
+    useLanguages(QLocale::system().uiLanguages());
 
     start();
     const int status = QApplication::exec();
@@ -225,6 +256,7 @@ int App::runWithoutDisplay(char **argv, const std::function<int()> &job)
     int argc = 1;
     QApplication application(argc, argv);
     QApplication::setApplicationName(title());
+    useLanguages(QLocale::system().uiLanguages());
     const int status = job();
     releaseHeldMessages(false);
     return status;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -15,6 +16,12 @@ public:
     static int revision();
     // "major.minor.revision"
     static QString version();
+
+    // Loads the program's translations, and Qt's own, for the first of `languages` (as
+    // QLocale::uiLanguages() names them) that the program has; none for English, in which the
+    // program is written. Replaces what an earlier call loaded. run() and runWithoutDisplay() do
+    // this for the user's languages before anything is made.
+    static void useLanguages(const QStringList &languages);
 
     // Ends the program at once: every window is destroyed without running any handler of its
     // own, then the program exits with status 0.

@@ -113,6 +113,42 @@ void Label::setUp()
     installLabelAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent, m_backColor.has_value());
     place();
+    fitCaption();
+}
+
+// A caption longer than its label, as a translation may be, is shown whole: the label grows
+// across, keeping its alignment and staying inside its window, as far as its words need to wrap
+// into its height; where even that is not enough, it grows downwards too. Boxed labels hold
+// figures, which always fit.
+void Label::fitCaption()
+{
+    if (m_border != LabelBorder::None || !parentWidget())
+        return;
+    const QFontMetrics metrics(m_font);
+    auto needs = [&](int width) {
+        return metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap,
+                                    m_caption);
+    };
+    auto fits = [&](int width) {
+        const QRect need = needs(width);
+        return need.width() <= width && need.height() <= QWidget::height();
+    };
+    if (fits(QWidget::width()))
+        return;
+    const int window = parentWidget()->width();
+    const int centre = x() + QWidget::width() / 2;
+    const bool centred = m_alignment == Alignment::Center;
+    int narrow = QWidget::width();
+    int wide = centred ? 2 * std::min(centre, window - centre) : window - x();
+    while (narrow + 1 < wide) { // the narrowest width that fits, or all there is
+        const int middle = (narrow + wide) / 2;
+        (fits(middle) ? wide : narrow) = middle;
+    }
+    if (centred)
+        m_rect.left = pixelsToTwips(centre - wide / 2);
+    m_rect.width = pixelsToTwips(wide);
+    m_rect.height = pixelsToTwips(std::max(QWidget::height(), needs(wide).height()));
+    place();
 }
 
 Label *Label::cloneHidden() const
@@ -145,6 +181,7 @@ void Label::setCaption(const QString &caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
+    fitCaption();
     update();
 }
 

@@ -112,6 +112,7 @@ private:
     Label(QWidget *client, const Label &model);
     void setUp();
     void place();
+    void fitCaption();
     void lookChanged();
     QColor textColour() const;
     void paintFocusRing(QPainter &painter) const;

@@ -196,6 +196,33 @@ void focusIsSeen()
     arrives(Qt::Key_Tab, chart().lblArgon[0]);
 }
 
+// Every label shows its whole caption, inside its window and over no label that it did not
+// overlap at its designed place (`designed`, in the order the labels were made).
+void showsWhole(QWidget *client, const QList<QRect> &designed)
+{
+    const QList<Label *> labels = client->findChildren<Label *>();
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        const QRect at = labels[i]->geometry(), room = labels[i]->captionRect();
+        const QRect need = QFontMetrics(labels[i]->captionFont())
+                               .boundingRect(room, Qt::TextWordWrap, labels[i]->caption());
+        bool over = false;
+        for (qsizetype j = 0; j < labels.size(); ++j)
+            over |= j != i && at.intersects(labels[j]->geometry()) &&
+                    !designed[i].intersects(designed[j]);
+        QVERIFY2(need.width() <= room.width() && need.height() <= room.height() && !over &&
+                     client->rect().contains(at),
+                 qPrintable(labels[i]->caption()));
+    }
+}
+
+QList<QRect> placesOf(QWidget *client)
+{
+    QList<QRect> places;
+    for (const Label *label : client->findChildren<Label *>())
+        places << label->geometry();
+    return places;
+}
+
 // Runs `look` while the About box is open, then closes it with OK.
 void whileAboutIsOpen(const std::function<void(frmAbout &)> &look)
 {
@@ -555,6 +582,38 @@ private slots:
                     want << row.remove("Volts\t").replace('\t', ' ');
             QCOMPARE(readBack(written), want);
         }
+    }
+
+    // Each translation complete, and every label showing it whole in the chart and the About box.
+    void translations_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"de", "fr", "es"})
+            QTest::newRow(language) << QString(language);
+    }
+
+    void translations()
+    {
+        QFETCH(QString, language);
+        QFile ts(QT_TESTCASE_SOURCEDIR "/../translations/varelux_" + language + ".ts");
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        int messages = 0, finished = 0;
+        for (QXmlStreamReader xml(&ts); !xml.atEnd();)
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"message")
+                ++messages;
+            else if (xml.isStartElement() && xml.name() == u"translation")
+                finished += xml.attributes().isEmpty() && !xml.readElementText().isEmpty();
+        QVERIFY2(messages > 30 && finished == messages, qPrintable(QString::number(finished)));
+
+        QList<QRect> chartAsDesigned = placesOf(chart().client()), aboutAsDesigned;
+        whileAboutIsOpen([&](frmAbout &about) { aboutAsDesigned = placesOf(about.client()); });
+        support::resetProgram();
+        forms::App::useLanguages({language + "-XX", "en"});
+        auto english = qScopeGuard([] { forms::App::useLanguages({"en"}); });
+        support::startProgram();
+        QVERIFY(chart().mnuView->caption() != "&View");
+        showsWhole(chart().client(), chartAsDesigned);
+        whileAboutIsOpen([&](frmAbout &about) { showsWhole(about.client(), aboutAsDesigned); });
     }
 
     // Where the system names no paper, the territory's: Letter in the Americas' Letter countries
