@@ -1,0 +1,22 @@
+# Varelux as a screen reader sees it, through AT-SPI. "about": presses View > About and notes
+# that the press was answered at once; "save": lists the menu bar, then opens Save As (Ctrl+S)
+# and lists its caption and buttons.
+import subprocess, sys, time, pyatspi
+def walk(node, depth=0): # down to the labels, not into them
+    yield node
+    if depth < 12 and node.getRoleName() != "label": yield from (n for c in node for n in walk(c, depth + 1))
+def soon(find):
+    for _ in range(100):
+        if found := find(): return found
+        time.sleep(0.1)
+app = soon(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Varelux"), None))
+if sys.argv[1] == "about":
+    about = soon(lambda: next((n for n in walk(app) if n.getRoleName() == "menu item" and n.name == "About"), None))
+    about.queryAction().doAction(0) # answered at once, not once About is closed
+    open("pressed", "w")
+    soon(lambda: "set_parent" in open("protocol").read())
+else:
+    print("menu:", *(i.name for n in walk(app[0]) if n.getRoleName() == "menu bar" for i in n))
+    subprocess.run(["xdotool", "search", "--name", "^Varelux - Version 1.0$", "windowactivate", "--sync", "key", "ctrl+s"])
+    dialog = soon(lambda: next((f for f in app if f.getRoleName() == "dialog"), None))
+    print("dialog:", dialog.name, *sorted(n.name for n in walk(dialog) if n.getRoleName() == "push button"))
