@@ -256,22 +256,26 @@ class ModelTest : public QObject {
         return got == want ? QString() : QString("\n got  %1\n want %2").arg(got, want);
     }
 
-    // The user at the chart's keyboard: its window active, as the keys need.
-    static void useTheChart()
-    {
-        chart().window()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(chart().window()));
-    }
-
 private slots:
     void initTestCase() { support::setUpHeadless(); }
     void init() { support::startProgram(); }
     void cleanup() { support::resetProgram(); }
 
-    // Seeded random events, each compared with the model; VARELUX_SEED replays a failure.
+    // The chart window comes up in normal state, then the blank start-up window, shown last.
+    // Then seeded random events, each compared with the model (VARELUX_SEED replays a failure).
+    // Closing the chart unloads the created members, array by array from index 2 up, and ends
+    // the program with every window. (Closing Form1 first is for the real window's script.)
     void eventStreamMatchesTheModel()
     {
-        useTheChart();
+        frmCharts &c = chart();
+        QWidget *form1 = forms::instance<Form1>().window();
+        QTRY_COMPARE(QApplication::activeWindow(), form1);
+        QCOMPARE(c.window()->windowState(), Qt::WindowNoState);
+        QCOMPARE(forms::instance<Form1>().client()->size(), QSize(312, 213));
+        QVERIFY(form1->minimumSize() != form1->maximumSize());
+
+        c.window()->activateWindow(); // the user at the chart's keyboard, as the keys need
+        QVERIFY(QTest::qWaitForWindowActive(c.window()));
         bool seeded = false;
         const quint32 seed = qEnvironmentVariableIntValue("VARELUX_SEED", &seeded);
         QRandomGenerator random(seeded ? seed : 7122026);
@@ -294,19 +298,7 @@ private slots:
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(controls(), before);
-    }
 
-    // The chart window comes up in normal state, then the blank start-up window, shown last.
-    // Closing the chart unloads the created members, array by array from index 2 up, and ends
-    // the program with every window. (Closing Form1 first is for the real window's script.)
-    void startAndEnd()
-    {
-        frmCharts &c = chart();
-        QWidget *form1 = forms::instance<Form1>().window();
-        QTRY_COMPARE(QApplication::activeWindow(), form1);
-        QCOMPARE(c.window()->windowState(), Qt::WindowNoState);
-        QCOMPARE(forms::instance<Form1>().client()->size(), QSize(312, 213));
-        QVERIFY(form1->minimumSize() != form1->maximumSize());
         QList<QObject *> expected, removed;
         for (auto *array :
              {&c.diamLabelA, &c.diamLabelN, &c.lblArgon, &c.lblNeon, &c.TranLabelA, &c.TranLabelN})
