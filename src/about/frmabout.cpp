@@ -50,9 +50,8 @@ frmAbout::frmAbout() : Form(Design)
            "calculation features. Information on the current release is available at:"));
     Label3 = new forms::Label(client(), {720, 1680, 2775, 255}, AddressStyle,
                               MakerHost + QStringLiteral("/Software"));
-    Label1 =
-        new forms::Label(client(), {840, 2160, 2775, 495}, TextStyle,
-                         tr("Copyright \u00A9 2026 ORVELLE.\nAll rights reserved."));
+    Label1 = new forms::Label(client(), {840, 2160, 2775, 495}, TextStyle,
+                              tr("Copyright \u00A9 2026 ORVELLE.\nAll rights reserved."));
     cmdOK = new forms::CommandButton(client(), {1440, 2760, 1260, 345}, tr("OK"));
     cmdOK->setDefaultRole();
     cmdOK->setCancelRole();

@@ -52,13 +52,12 @@ void Print(const forms::Form &owner)
         forms::printDialog(owner, *chartAtRest(), drawingInfo());
     if (!failure)
         return;
-    forms::messageBox(owner,
-                      failure->reason.isEmpty()
-                          ? QCoreApplication::translate("ChartAtRest",
-                                                        "The printer \u201C%1\u201D could not "
-                                                        "print the chart.")
-                                .arg(failure->where)
-                          : cannotWrite(failure->where, failure->reason));
+    forms::messageBox(owner, failure->reason.isEmpty()
+                                 ? QCoreApplication::translate(
+                                       "ChartAtRest", "The printer \u201C%1\u201D could not "
+                                                      "print the chart.")
+                                       .arg(failure->where)
+                                 : cannotWrite(failure->where, failure->reason));
 }
 
 void Save(const forms::Form &owner)

@@ -86,8 +86,7 @@ std::optional<PrintFailure> printDialog(const Form &owner, const Form &drawing,
     const QString file = printer.outputFileName();
     if (printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
         const QPageLayout paper = printer.pageLayout();
-        const QString reason =
-            saveDrawing(drawing, file, DrawingFormat::Pdf, 1, document, &paper);
+        const QString reason = saveDrawing(drawing, file, DrawingFormat::Pdf, 1, document, &paper);
         return reason.isEmpty() ? std::nullopt : std::optional(PrintFailure{file, reason});
     }
     printer.setResolution(PageDpi);

@@ -68,7 +68,7 @@ QPageSize::PageSizeId paperOfTerritory(QLocale::Territory territory)
 {
     // The Americas' Letter countries and the Philippines; the rest of the world uses A4.
     static const QLocale::Territory letter[] = {
-        QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,     QLocale::Chile,
+        QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,      QLocale::Chile,
         QLocale::Colombia,     QLocale::Venezuela, QLocale::Philippines, QLocale::PuertoRico,
         QLocale::CostaRica,    QLocale::Guatemala, QLocale::Panama,      QLocale::ElSalvador,
         QLocale::Nicaragua,    QLocale::Belize};

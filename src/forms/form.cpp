@@ -154,8 +154,8 @@ public:
         QStringList texts;
         const auto labels = widget()->findChildren<Label *>();
         for (const Label *label : labels)
-            if (label->caption().split(QRegularExpression(QStringLiteral("\\s+")),
-                                       Qt::SkipEmptyParts)
+            if (label->caption()
+                    .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)
                     .size() < 3)
                 texts << label->caption();
         return texts.join(QLatin1Char('\n'));

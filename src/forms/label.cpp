@@ -15,6 +15,15 @@ namespace forms {
 
 namespace {
 
+// Set on a window's client area once one of its labels has grown for its caption.
+constexpr const char *GrownProperty = "forms.labelGrown";
+
+QRect pixelsOf(const TwipsRect &rect)
+{
+    return QRect(twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
+                 twipsToPixels(rect.height));
+}
+
 // Linux has no "MS Sans Serif"; Liberation Sans is the free face closest to it in shape and width.
 constexpr const char *FallbackFamily = "Liberation Sans";
 
@@ -53,7 +62,7 @@ double contrast(const QColor &a, const QColor &b)
 // yellows, from the black of a cell's border and from a light or a dark window, so that its
 // whole width shows wherever it lands, while black figures over it still read at 4.5:1.
 constexpr Rgb FocusRing{0x35, 0x84, 0xE4};
-constexpr double TextContrast = 4.5;   // WCAG: text that reads
+constexpr double TextContrast = 4.5;    // WCAG: text that reads
 constexpr double NonTextContrast = 3.0; // WCAG: a mark that is seen
 
 // A colour chosen for a light window, shown on the window the user actually has: kept where it
@@ -89,19 +98,19 @@ QFont resolveFont(const FontSpec &wanted)
 
 Label::Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
              const QString &caption)
-    : QWidget(client), m_rect(rect), m_caption(caption), m_backColor(style.backColor),
-      m_foreColor(style.foreColor), m_font(resolveFont(style.font)), m_alignment(style.alignment),
-      m_border(style.border)
+    : QWidget(client), m_rect(rect), m_designed(rect), m_caption(caption),
+      m_backColor(style.backColor), m_foreColor(style.foreColor), m_font(resolveFont(style.font)),
+      m_alignment(style.alignment), m_border(style.border)
 {
     setUp();
 }
 
 // Every property of the model but its caption.
 Label::Label(QWidget *client, const Label &model)
-    : QWidget(client), m_rect(model.m_rect), m_backColor(model.m_backColor),
-      m_foreColor(model.m_foreColor), m_font(model.m_font), m_alignment(model.m_alignment),
-      m_border(model.m_border), m_link(model.m_link), m_offersPress(model.m_offersPress),
-      m_describeState(model.m_describeState)
+    : QWidget(client), m_rect(model.m_designed), m_designed(model.m_designed),
+      m_backColor(model.m_backColor), m_foreColor(model.m_foreColor), m_font(model.m_font),
+      m_alignment(model.m_alignment), m_border(model.m_border), m_link(model.m_link),
+      m_offersPress(model.m_offersPress), m_describeState(model.m_describeState)
 {
     if (model.testAttribute(Qt::WA_SetCursor))
         setCursor(model.cursor());
@@ -117,13 +126,14 @@ void Label::setUp()
 }
 
 // A caption longer than its label, as a translation may be, is shown whole: the label grows
-// across, keeping its alignment and staying inside its window, as far as its words need to wrap
-// into its height; where even that is not enough, it grows downwards too. Boxed labels hold
-// figures, which always fit.
+// across from its designed place, keeping its alignment, inside its window and clear of the
+// labels beside it, as far as its words need to wrap into its height; where even that is not
+// enough, it grows downwards too. Boxed labels hold figures, which always fit.
 void Label::fitCaption()
 {
     if (m_border != LabelBorder::None || !parentWidget())
         return;
+    const QRect designed = pixelsOf(m_designed);
     const QFontMetrics metrics(m_font);
     auto needs = [&](int width) {
         return metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap,
@@ -131,23 +141,39 @@ void Label::fitCaption()
     };
     auto fits = [&](int width) {
         const QRect need = needs(width);
-        return need.width() <= width && need.height() <= QWidget::height();
+        return need.width() <= width && need.height() <= designed.height();
     };
-    if (fits(QWidget::width()))
-        return;
-    const int window = parentWidget()->width();
-    const int centre = x() + QWidget::width() / 2;
-    const bool centred = m_alignment == Alignment::Center;
-    int narrow = QWidget::width();
-    int wide = centred ? 2 * std::min(centre, window - centre) : window - x();
-    while (narrow + 1 < wide) { // the narrowest width that fits, or all there is
-        const int middle = (narrow + wide) / 2;
-        (fits(middle) ? wide : narrow) = middle;
+    auto across = [&](int width) {
+        const int left = m_alignment == Alignment::Center
+                             ? designed.left() - (width - designed.width()) / 2
+                             : designed.left();
+        return QRect(left, designed.top(), width, designed.height());
+    };
+    auto free = [&](int width) {
+        const QRect room = across(width);
+        const auto labels = parentWidget()->findChildren<Label *>(Qt::FindDirectChildrenOnly);
+        return parentWidget()->rect().contains(room) &&
+               std::none_of(labels.begin(), labels.end(), [&](const Label *other) {
+                   return other != this && room.intersects(other->geometry()) &&
+                          !designed.intersects(other->geometry());
+               });
+    };
+    int narrow = designed.width(), wide = narrow;
+    if (!fits(narrow)) {
+        for (int step = parentWidget()->width(); step > 0; step /= 2) // the widest that is free
+            while (free(wide + step))
+                wide += step;
+        while (narrow + 1 < wide) { // then the narrowest of those that fits, if any does
+            const int middle = (narrow + wide) / 2;
+            (fits(middle) ? wide : narrow) = middle;
+        }
+        parentWidget()->setProperty(GrownProperty, true);
     }
-    if (centred)
-        m_rect.left = pixelsToTwips(centre - wide / 2);
-    m_rect.width = pixelsToTwips(wide);
-    m_rect.height = pixelsToTwips(std::max(QWidget::height(), needs(wide).height()));
+    const QRect shown = across(wide);
+    m_rect = {pixelsToTwips(shown.left()), m_designed.top, pixelsToTwips(wide),
+              pixelsToTwips(std::max(shown.height(), needs(wide).height()))};
+    if (wide == designed.width())
+        m_rect = m_designed;
     place();
 }
 
@@ -158,21 +184,27 @@ Label *Label::cloneHidden() const
     return copy;
 }
 
+// A label placed over one that grew for its caption leaves it less room: that one fits again.
 void Label::place()
 {
-    setGeometry(twipsToPixels(m_rect.left), twipsToPixels(m_rect.top), twipsToPixels(m_rect.width),
-                twipsToPixels(m_rect.height));
+    setGeometry(pixelsOf(m_rect));
+    if (!parentWidget() || !parentWidget()->property(GrownProperty).toBool())
+        return;
+    for (Label *other : parentWidget()->findChildren<Label *>(Qt::FindDirectChildrenOnly))
+        if (other != this && other->m_rect != other->m_designed &&
+            other->geometry().intersects(geometry()))
+            other->fitCaption();
 }
 
 void Label::setLeft(float twips)
 {
-    m_rect.left = twips;
+    m_designed.left = m_rect.left = twips;
     place();
 }
 
 void Label::setTop(float twips)
 {
-    m_rect.top = twips;
+    m_designed.top = m_rect.top = twips;
     place();
 }
 
@@ -272,9 +304,10 @@ void Label::paint(QPainter &painter) const
 // band of two pixels in a shade that stands out from the window's colour.
 void Label::paintFocusRing(QPainter &painter) const
 {
-    const QColor ring = m_backColor ? toQColor(FocusRing)
-                                    : readableOn(toQColor(FocusRing),
-                                                 palette().color(QPalette::Window), NonTextContrast);
+    const QColor ring =
+        m_backColor
+            ? toQColor(FocusRing)
+            : readableOn(toQColor(FocusRing), palette().color(QPalette::Window), NonTextContrast);
     const int band = m_border == LabelBorder::FixedSingle ? 3 : 2;
     const QRect r = rect();
     painter.fillRect(QRect(r.left(), r.top(), r.width(), band), ring);

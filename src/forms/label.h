@@ -117,7 +117,8 @@ private:
     QColor textColour() const;
     void paintFocusRing(QPainter &painter) const;
 
-    TwipsRect m_rect;
+    TwipsRect m_rect;     // where it stands
+    TwipsRect m_designed; // where it was put: the same, unless it grew for its caption
     QString m_caption;
     std::optional<Rgb> m_backColor;
     std::optional<Rgb> m_foreColor;

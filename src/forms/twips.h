@@ -24,6 +24,11 @@ struct TwipsRect {
     float top = 0;
     float width = 0;
     float height = 0;
+
+    friend bool operator!=(const TwipsRect &a, const TwipsRect &b)
+    {
+        return a.left != b.left || a.top != b.top || a.width != b.width || a.height != b.height;
+    }
 };
 
 } // namespace forms

@@ -1,18 +1,13 @@
 #include "about/frmabout.h"
-#include "chart/frmcharts.h"
 #include "forms/commandbutton.h"
 #include "forms/menuitem.h"
-#include "forms/shell.h"
 #include "support/support.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QRandomGenerator>
-#include <QTest>
-#include <QTimer>
 
 #include <optional>
 
@@ -147,9 +142,8 @@ QString pictureOfTheProgram()
     return p;
 }
 
-// Does to the program what the event says, as a user would. "P" presses on a cell and lets go
-// beside it, which clicks nothing; "ctx" right-clicks on a cell or the bare window. Returns
-// what went wrong on the way.
+// Does what the event says, as a user would ("P" presses on a cell and lets go beside it; "ctx"
+// right-clicks on a cell or the bare window); returns what went wrong on the way.
 QString perform(const QString &e)
 {
     QWindow *window = chart().window()->windowHandle();
@@ -165,9 +159,9 @@ QString perform(const QString &e)
         } else { // Alt then Down, F10, the Menu key or Shift+F10
             const bool shifted = e.startsWith("MenuS");
             QTest::keyClick(window,
-                            e == "Alt"                ? Qt::Key_Alt
+                            e == "Alt"              ? Qt::Key_Alt
                             : e == "F10" || shifted ? Qt::Key_F10
-                                                      : Qt::Key_Menu,
+                                                    : Qt::Key_Menu,
                             shifted ? Qt::ShiftModifier : Qt::NoModifier);
             if (e == "Alt")
                 QTest::keyClick(window, Qt::Key_Down);
@@ -226,8 +220,8 @@ QString randomEvent(QRandomGenerator &random)
     if (kind < 86)
         return "menu";
     if (kind < 92) { // a menu from the keys or a right click, closed again or with Copy chosen
-        const char *menus[] = {"Alt",     "F10",  "Menu",   "Menu+c", "MenuS", "MenuS+c",
-                               "ctxbg",   "ctxbg+c", "ctxA", "ctxA+c", "ctxN",  "ctxN+c"};
+        const char *menus[] = {"Alt",   "F10",     "Menu", "Menu+c", "MenuS", "MenuS+c",
+                               "ctxbg", "ctxbg+c", "ctxA", "ctxA+c", "ctxN",  "ctxN+c"};
         QString e = menus[random.bounded(12)];
         const int on = e.startsWith("ctxbg") ? 5 : 4, at = random.bounded(on == 5 ? 5 : 90);
         return e.startsWith("ctx") ? e.insert(on, QString::number(at)) : e;
@@ -261,10 +255,9 @@ private slots:
     void init() { support::startProgram(); }
     void cleanup() { support::resetProgram(); }
 
-    // The chart window comes up in normal state, then the blank start-up window, shown last.
-    // Then seeded random events, each compared with the model (VARELUX_SEED replays a failure).
-    // Closing the chart unloads the created members, array by array from index 2 up, and ends
-    // the program with every window. (Closing Form1 first is for the real window's script.)
+    // The chart comes up in normal state, then the blank Form1, shown last; seeded random events
+    // follow, each compared with the model (VARELUX_SEED replays a failure); closing the chart
+    // unloads the created members array by array from index 2 up and ends the whole program.
     void eventStreamMatchesTheModel()
     {
         frmCharts &c = chart();

@@ -12,10 +12,8 @@
 #include <QTimer>
 #include <QWindow>
 
-// What the tests of the windows share: the program started and reset as main() would, its end
-// counted instead of exiting, the requests to open a web address recorded instead of carried
-// out, and clicks made through the window, where the platform finds the control under the
-// point, as for a user.
+// The program started and reset as main() would, its end counted and its web requests recorded
+// instead of carried out; clicks made through the window, which finds the control under them.
 namespace support {
 
 inline int ends = 0;
