@@ -13,10 +13,10 @@ root, runs = sys.argv[1], int(sys.argv[2])
 bench = os.path.join(root, "build", "bench")
 
 
-def run_once(program, *arguments):
+def run_once(program, *arguments, env=None):
     """Wall time in ms from spawn to exit, and the peak resident memory in MB."""
     start = time.perf_counter()
-    pid = os.posix_spawn(program, [program, *arguments], os.environ)
+    pid = os.posix_spawn(program, [program, *arguments], env or os.environ)
     _, status, usage = os.wait4(pid, 0)
     elapsed = (time.perf_counter() - start) * 1000
     if os.waitstatus_to_exitcode(status) != 0:
@@ -45,15 +45,26 @@ def machine():
 
 
 program, floor = os.path.join(bench, "bench_startup"), os.path.join(bench, "bench_startup_floor")
-for warm in (program, floor):
-    run_once(warm)
-times = {program: [], floor: []}
-memory = {program: [], floor: []}
-for _ in range(runs):
-    for which in (program, floor):  # alternating, so both see the same machine
-        elapsed, rss = run_once(which)
-        times[which].append(elapsed)
-        memory[which].append(rss)
+
+
+def startup(env):
+    for warm in (program, floor):
+        run_once(warm, env=env)
+    times = {program: [], floor: []}
+    memory = {program: [], floor: []}
+    for _ in range(runs):
+        for which in (program, floor):  # alternating, so both see the same machine
+            elapsed, rss = run_once(which, env=env)
+            times[which].append(elapsed)
+            memory[which].append(rss)
+    return times, memory
+
+
+# In English, which needs no translation, and in German, which loads the program's and Qt's.
+english = {k: v for k, v in os.environ.items() if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}
+english["LANG"] = "C.UTF-8"
+times, memory = startup(english)
+german_times, _ = startup(dict(english, LANG="de_DE.UTF-8"))
 
 # The chart as a PDF: the program's own export against Chromium printing the same chart, made
 # into a web page from the printed tables, to PDF. Each Chromium run starts from a new profile,
@@ -83,9 +94,11 @@ for line in out.splitlines():
     figures[name] = ([int(low) / 1000, int(median) / 1000, int(high) / 1000], float(paints))
 
 start_ratio = statistics.median(times[program]) / statistics.median(times[floor])
+german_ratio = statistics.median(german_times[program]) / statistics.median(german_times[floor])
 memory_ratio = statistics.median(memory[program]) / statistics.median(memory[floor])
 click_ratio = figures["click"][0][1] / figures["repaint"][0][1]
-met = start_ratio <= 1.25 and memory_ratio <= 1.2 and click_ratio <= 2 and export_ratio <= 0.1
+met = (start_ratio <= 1.10 and german_ratio <= 1.05 and memory_ratio <= 1.2 and click_ratio <= 2
+       and export_ratio <= 0.1)
 
 
 def us(name):
@@ -108,7 +121,8 @@ Each figure is min / median / max. Start-up runs alternate between the program a
 
 | What | Varelux | Floor | Median ratio |
 |---|---|---|---|
-| Start-up: process start to the chart window painted, then exit | {spread(times[program], "ms")} | {spread(times[floor], "ms")} | {verdict(start_ratio, 1.25)} |
+| Start-up: process start to the chart window painted, then exit (`LANG=C.UTF-8`) | {spread(times[program], "ms")} | {spread(times[floor], "ms")} | {verdict(start_ratio, 1.10)} |
+| The same in German (`LANG=de_DE.UTF-8`: the program's and Qt's translations loaded) | {spread(german_times[program], "ms")} | {spread(german_times[floor], "ms")} | {verdict(german_ratio, 1.05)} |
 | Peak resident memory of that run | {spread(memory[program], "MB")} | {spread(memory[floor], "MB")} | {verdict(memory_ratio, 1.2)} |
 | Cell click (reset, mark) with its repaint, 10,000 clicks alternating between the grids | {us("click")} ({figures["click"][1]:.0f} labels painted per click) | {us("repaint")} (a full repaint: {figures["repaint"][1]:.0f} widgets) | {verdict(click_ratio, 2)} |
 | About box: load, show, unload | {us("about")} per cycle, 300 cycles | | |

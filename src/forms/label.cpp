@@ -7,16 +7,22 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace forms {
 
 namespace {
 
-// Set on a window's client area once one of its labels has grown for its caption.
-constexpr const char *GrownProperty = "forms.labelGrown";
+// The labels that have grown for their captions, in every window: few, and none in English.
+std::vector<QPointer<Label>> &grownLabels()
+{
+    static std::vector<QPointer<Label>> labels;
+    return labels;
+}
 
 QRect pixelsOf(const TwipsRect &rect)
 {
@@ -149,9 +155,9 @@ void Label::fitCaption()
                              : designed.left();
         return QRect(left, designed.top(), width, designed.height());
     };
+    const auto labels = parentWidget()->findChildren<Label *>(Qt::FindDirectChildrenOnly);
     auto free = [&](int width) {
         const QRect room = across(width);
-        const auto labels = parentWidget()->findChildren<Label *>(Qt::FindDirectChildrenOnly);
         return parentWidget()->rect().contains(room) &&
                std::none_of(labels.begin(), labels.end(), [&](const Label *other) {
                    return other != this && room.intersects(other->geometry()) &&
@@ -167,7 +173,10 @@ void Label::fitCaption()
             const int middle = (narrow + wide) / 2;
             (fits(middle) ? wide : narrow) = middle;
         }
-        parentWidget()->setProperty(GrownProperty, true);
+        auto &grown = grownLabels();
+        grown.erase(std::remove(grown.begin(), grown.end(), nullptr), grown.end());
+        if (std::find(grown.begin(), grown.end(), this) == grown.end())
+            grown.emplace_back(this);
     }
     const QRect shown = across(wide);
     m_rect = {pixelsToTwips(shown.left()), m_designed.top, pixelsToTwips(wide),
@@ -188,11 +197,10 @@ Label *Label::cloneHidden() const
 void Label::place()
 {
     setGeometry(pixelsOf(m_rect));
-    if (!parentWidget() || !parentWidget()->property(GrownProperty).toBool())
-        return;
-    for (Label *other : parentWidget()->findChildren<Label *>(Qt::FindDirectChildrenOnly))
-        if (other != this && other->m_rect != other->m_designed &&
-            other->geometry().intersects(geometry()))
+    const std::vector<QPointer<Label>> grown = grownLabels(); // a fit may add to them
+    for (Label *other : grown)
+        if (other && other != this && other->parentWidget() == parentWidget() &&
+            other->m_rect != other->m_designed && other->geometry().intersects(geometry()))
             other->fitCaption();
 }
 
