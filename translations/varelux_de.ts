@@ -36,7 +36,7 @@
     <name>Form1</name>
     <message>
         <source>Form1</source>
-        <comment>the blank start-up window's caption</comment>
+        <comment>the blank start-up window&apos;s caption</comment>
         <translation>Form1</translation>
     </message>
 </context>
@@ -80,7 +80,7 @@ Alle Rechte vorbehalten.</translation>
         <translation>Mit Empfehlung von ORVELLE</translation>
     </message>
     <message>
-        <source>Opens the maker's web site, %1</source>
+        <source>Opens the maker&apos;s web site, %1</source>
         <translation>Öffnet die Website des Herstellers, %1</translation>
     </message>
     <message>

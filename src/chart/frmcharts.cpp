@@ -230,6 +230,8 @@ void frmCharts::Load_Grid(const Grid &grid)
         grid.TranLabel[r].setAccessibleName(tr("%1 volts").arg(TranVolts[8 - r]));
     }
 
+    const QString cellName =
+        tr("%1, %2, %3: %4", "a cell for screen readers: grid, voltage, diameter, figure");
     for (int r = 0; r < Rows; ++r) {
         for (int c = 0; c < Columns; ++c) {
             const int i = Columns * r + c;
@@ -241,9 +243,8 @@ void frmCharts::Load_Grid(const Grid &grid)
             }
             grid.cells[i].setCaption(grid.table[8 - r][9 - c]);
             grid.cells[i].setAccessibleName(
-                tr("%1, %2, %3: %4", "a cell for screen readers: grid, voltage, diameter, figure")
-                    .arg(grid.title.caption(), grid.TranLabel[r].accessibleName(),
-                         grid.diamLabel[c].accessibleName(), grid.cells[i].caption()));
+                cellName.arg(grid.title.caption(), grid.TranLabel[r].accessibleName(),
+                             grid.diamLabel[c].accessibleName(), grid.cells[i].caption()));
         }
     }
 }
