@@ -27,7 +27,7 @@ namespace forms {
 namespace {
 
 constexpr double PageMargin = 15; // millimetres on every side
-constexpr FontSpec HeadingFont{"MS Sans Serif", 14, true, false};
+constexpr FontSpec HeadingFont{"MS Sans Serif", 22, true, false};
 
 enum class Ground { Window, Paper };
 
@@ -107,8 +107,8 @@ bool drawOnPage(const Form &form, QPagedPaintDevice &page, const QString &headin
     const int headingHeight = metrics.height() * 2;
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QRect(0, 0, page.width(), headingHeight), Qt::AlignHCenter | Qt::AlignTop,
-                     heading);
+    painter.drawText(QRect(0, 0, page.width(), headingHeight),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, heading);
 
     const QSize client = form.client()->size();
     const double scale = std::min(page.width() / double(client.width()),
