@@ -15,7 +15,7 @@ class MenuItem;
 // and the crosshair switch is the check mark of mnuVCross. The keyboard has one cursor, a cell
 // of one grid: keys move it and mark the cell they land on through the same click handlers.
 // The grids are one focus stop and the link the other; once keys have moved the cursor, its
-// cell shows a focus rectangle while the grids hold the focus.
+// cell shows the focus ring while the grids hold the focus.
 // A grid can be copied as a table; printing and saving go through ChartAtRest.
 class frmCharts : public forms::Form {
     Q_OBJECT
