@@ -10,6 +10,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
@@ -20,6 +21,7 @@
 
 #if defined(__GLIBC__)
 #include <langinfo.h> // the C library's own paper of the locale, where it keeps one
+#include <locale.h>
 #endif
 
 namespace forms {
@@ -77,18 +79,39 @@ QPageSize::PageSizeId paperOfTerritory(QLocale::Territory territory)
                : QPageSize::A4;
 }
 
-// The paper the user's locale names: LC_PAPER where the C library keeps it, otherwise the
-// paper of the locale's territory.
+namespace {
+
+// The territory of the locale that names the user's paper, as the C library chooses that
+// locale: LC_ALL, then LC_PAPER, then LANG. Never the messages' language: English menus in
+// Germany still print on A4.
+QLocale::Territory paperTerritory()
+{
+    for (const char *setting : {"LC_ALL", "LC_PAPER", "LANG"}) {
+        const QString name = qEnvironmentVariable(setting); // as in de_DE.UTF-8@euro
+        if (!name.isEmpty())
+            return QLocale(name.left(name.indexOf(QRegularExpression(QStringLiteral("[.@]")))))
+                .territory();
+    }
+    return QLocale::AnyTerritory;
+}
+
+} // namespace
+
+// The paper the user's locale names: the C library's where it keeps one for that locale,
+// otherwise the paper of the locale's territory.
 void setUpPage(QPagedPaintDevice &page)
 {
-    QPageSize paper(paperOfTerritory(QLocale::system().territory()));
-#if defined(__GLIBC__) && defined(_NL_PAPER_WIDTH) && defined(_NL_PAPER_HEIGHT)
-    const auto width =
-        static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)));
-    const auto height =
-        static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_HEIGHT)));
-    if (width > 0 && height > 0)
-        paper = QPageSize(QSizeF(width, height), QPageSize::Millimeter);
+    QPageSize paper(paperOfTerritory(paperTerritory()));
+#if defined(__GLIBC__)
+    if (const locale_t locale = newlocale(LC_PAPER_MASK, "", locale_t())) {
+        const auto width = static_cast<int>(
+            reinterpret_cast<std::intptr_t>(nl_langinfo_l(_NL_PAPER_WIDTH, locale)));
+        const auto height = static_cast<int>(
+            reinterpret_cast<std::intptr_t>(nl_langinfo_l(_NL_PAPER_HEIGHT, locale)));
+        freelocale(locale);
+        if (width > 0 && height > 0)
+            paper = QPageSize(QSizeF(width, height), QPageSize::Millimeter);
+    }
 #endif
     page.setPageLayout(QPageLayout(paper, QPageLayout::Portrait,
                                    QMarginsF(PageMargin, PageMargin, PageMargin, PageMargin),

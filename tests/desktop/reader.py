@@ -4,7 +4,8 @@
 import subprocess, sys, time, pyatspi
 def walk(node, depth=0): # down to the labels, not into them
     yield node
-    if depth < 12 and node.getRoleName() != "label": yield from (n for c in node for n in walk(c, depth + 1))
+    if depth < 12 and node.getRoleName() != "label": # children AT-SPI hands over as None skipped
+        yield from (n for c in node if c for n in walk(c, depth + 1))
 def soon(find, tries=100):
     for _ in range(tries):
         if found := find(): return found
@@ -22,4 +23,4 @@ else:
         subprocess.run(["xdotool", "search", "--name", "^Varelux - Version 1.0$", "windowactivate", "--sync", "key", "ctrl+s"])
         return soon(lambda: next((f for f in app if f.getRoleName() == "dialog"), None), 20)
     dialog = soon(save_as, 5)
-    print("dialog:", dialog.name, *sorted(n.name for n in walk(dialog) if n.getRoleName() == "push button"))
+    print("dialog:", dialog.name, *sorted(n.name for n in walk(dialog) if n.getRoleName() in ("push button", "button")))
