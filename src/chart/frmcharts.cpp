@@ -299,11 +299,12 @@ void frmCharts::Show_Cursor()
     if (m_cursorCell && m_cursorCell != &cell)
         m_cursorCell->setFocusRect(false);
     m_cursorCell = &cell;
-    cell.setFocusRect(m_keysMoved && m_gridsFocused);
+    cell.setFocusRect(m_gridsFocused);
 }
 
-// Arrows and the Page keys act on the grids wherever the focus is; Enter and Space mark the
-// cursor's cell unless the link has the focus, which they then click.
+// Arrows and the Page keys act on the grids, and bring the focus back to them from the link, so
+// that the ring stands where the keys act; Enter and Space mark the cursor's cell unless the
+// link has the focus, which they then click.
 void frmCharts::Form_KeyDown(qint16 &KeyCode, qint16 Shift)
 {
     if (Shift == forms::CtrlMask) {
@@ -320,6 +321,10 @@ void frmCharts::Form_KeyDown(qint16 &KeyCode, qint16 Shift)
     }
     if (Shift & (forms::CtrlMask | forms::AltMask))
         return;
+    const bool movesCursor = (KeyCode >= forms::Key::Left && KeyCode <= forms::Key::Down) ||
+                             KeyCode == forms::Key::PageUp || KeyCode == forms::Key::PageDown;
+    if (movesCursor && activeControl())
+        setFocus();
     switch (KeyCode) {
     case forms::Key::Left:
         Move_Cursor(0, -1);
@@ -336,7 +341,6 @@ void frmCharts::Form_KeyDown(qint16 &KeyCode, qint16 Shift)
     case forms::Key::PageUp:
     case forms::Key::PageDown:
         m_cursor.neon = KeyCode == forms::Key::PageDown;
-        m_keysMoved = true;
         Mark_Cursor();
         break;
     case forms::Key::Return:
@@ -360,7 +364,6 @@ void frmCharts::Move_Cursor(int rows, int columns)
     const int row = std::clamp(m_cursor.index / Columns + rows, 0, Rows - 1);
     const int column = std::clamp(m_cursor.index % Columns + columns, 0, Columns - 1);
     m_cursor.index = static_cast<qint16>(Columns * row + column);
-    m_keysMoved = true;
     Mark_Cursor();
 }
 

@@ -14,8 +14,8 @@ class MenuItem;
 // A cell click marks its crosshair in its own grid; the marks live only in the labels' colours
 // and the crosshair switch is the check mark of mnuVCross. The keyboard has one cursor, a cell
 // of one grid: keys move it and mark the cell they land on through the same click handlers.
-// The grids are one focus stop and the link the other; once keys have moved the cursor, its
-// cell shows the focus ring while the grids hold the focus.
+// The grids are one focus stop and the link the other; the cursor's cell has the focus ring
+// while the grids hold the focus, shown while the keyboard is in use.
 // A grid can be copied as a table; printing and saving go through ChartAtRest.
 class frmCharts : public forms::Form {
     Q_OBJECT
@@ -79,7 +79,6 @@ private:
         bool neon = false;
         qint16 index = 0;
     } m_cursor;
-    bool m_keysMoved = false;             // the keys have moved the cursor, so it is shown
     bool m_gridsFocused = false;          // the grids, not the link, hold the keyboard focus
     forms::Label *m_cursorCell = nullptr; // the cell that shows the cursor
     bool m_menuNeon = false;              // the grid the context menu offers to copy

@@ -93,6 +93,14 @@ private:
 
 namespace {
 
+// A key that shows where the focus is: neither a shortcut nor a modifier pressed alone.
+bool showsFocus(const QKeyEvent &key)
+{
+    constexpr auto shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    return !(key.modifiers() & shortcut) && key.key() != Qt::Key_Shift &&
+           key.key() != Qt::Key_AltGr && key.key() != Qt::Key_CapsLock;
+}
+
 qint16 keyCodeOf(int key)
 {
     static const std::pair<int, qint16> codes[] = {{Qt::Key_Tab, Key::Tab},
@@ -371,6 +379,11 @@ QWidget *Form::activeControl() const
     return focus == m_client ? nullptr : focus;
 }
 
+void Form::setFocus()
+{
+    m_client->setFocus(Qt::OtherFocusReason);
+}
+
 // Keys meant for this window go to its key handler first, whichever of its controls has the
 // focus; keys for its menus and for other windows are left alone. The Menu key and Shift+F10
 // ask for the context menu on every platform; where the platform turns the Menu key into a
@@ -378,6 +391,9 @@ QWidget *Form::activeControl() const
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
     const bool keyPress = event->type() == QEvent::KeyPress;
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->window() == m_window)
+        setFocusVisible(m_window, false);
     const bool platformMenu =
         event->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard;
@@ -386,6 +402,8 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     QWidget *target = m_window->focusWidget() ? m_window->focusWidget() : m_window;
     if (watched != target)
         return false;
+    if (keyPress && showsFocus(*static_cast<QKeyEvent *>(event)))
+        setFocusVisible(m_window, true);
     // A menu bar that the keyboard has entered (Alt, F10) holds the focus itself.
     if (target != m_window && target != m_client && !m_client->isAncestorOf(target))
         return false;

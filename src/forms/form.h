@@ -69,6 +69,8 @@ public:
     QWidget *client() const;
     // The control that has the keyboard focus in this window, if any.
     QWidget *activeControl() const;
+    // Gives the window's own area the keyboard focus, from whichever control has it.
+    void setFocus();
 
     // Paints the window in the platform's usual light colours, whatever the desktop's theme.
     void useLightColours();

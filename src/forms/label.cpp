@@ -17,6 +17,8 @@ namespace forms {
 
 namespace {
 
+constexpr char FocusVisible[] = "forms_focusVisible"; // a property of the window
+
 // The labels that have grown for their captions, in every window: few, and none in English.
 std::vector<QPointer<Label>> &grownLabels()
 {
@@ -301,7 +303,7 @@ void Label::paint(QPainter &painter) const
     painter.setPen(textColour());
     const Qt::Alignment horizontal =
         m_alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft;
-    if (hasFocus() || m_focusRect)
+    if (focusRingShown())
         paintFocusRing(painter);
     painter.drawText(captionRect(), int(horizontal | Qt::AlignTop) | Qt::TextWordWrap, m_caption);
 }
@@ -348,6 +350,21 @@ void Label::setFocusRect(bool shown)
     if (shown)
         raise();
     update();
+}
+
+bool Label::focusRingShown() const
+{
+    return (hasFocus() || m_focusRect) && window()->property(FocusVisible).toBool();
+}
+
+void setFocusVisible(QWidget *window, bool visible)
+{
+    if (window->property(FocusVisible).toBool() == visible)
+        return;
+    window->setProperty(FocusVisible, visible);
+    for (Label *label : window->findChildren<Label *>())
+        if (label->hasFocus() || label->focusRect())
+            label->update();
 }
 
 // Told once the event at hand is over: when the window's own area has just taken the focus,

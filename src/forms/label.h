@@ -73,10 +73,13 @@ public:
     bool hasClickHandler() const;
     // Tells screen readers that the user's attention is now on this label.
     void reportFocus();
-    // Shows the focus ring, as a label with the focus does, for a window whose own keyboard
-    // cursor stands on this label.
+    // Gives the label the focus ring, as a label with the focus has it, for a window whose own
+    // keyboard cursor stands on this label while the window's own area has the focus.
     void setFocusRect(bool shown);
     bool focusRect() const { return m_focusRect; }
+    // Whether the ring shows: the label has the focus, and the keyboard was used last in its
+    // window (see setFocusVisible).
+    bool focusRingShown() const;
     // Whether screen readers are offered a Press action for the click (by default, where the
     // label has a handler).
     void setOffersPress(bool offers) { m_offersPress = offers; }
@@ -131,5 +134,9 @@ private:
     StateDescriber m_describeState;
     bool m_pressed = false;
 };
+
+// Focus rings show in `window` once a key is used there and hide once the pointer is, as
+// desktops do; what screen readers are told of the focus is the same either way.
+void setFocusVisible(QWidget *window, bool visible);
 
 } // namespace forms

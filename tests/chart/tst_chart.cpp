@@ -163,7 +163,8 @@ void checkLabelsAsSeen(QWidget *client, bool light)
 }
 
 // The focus is seen (WCAG 2.2): where it arrives (a cell by key, the link, the cell again), the
-// pixels that change by 3:1 cover at least a perimeter two pixels thick at the screen's scale.
+// pixels that change by 3:1 cover at least a perimeter two pixels thick at the screen's scale,
+// and the whole outer line on all four sides, where a neighbour painted over it would show.
 void focusIsSeen()
 {
     QWindow *window = chart().window()->windowHandle();
@@ -175,13 +176,18 @@ void focusIsSeen()
         const QImage after = chart().client()->grab().toImage();
         const qreal s = after.devicePixelRatio();
         const QRect area(on.pos() * s, on.size() * s);
-        int changed = 0;
+        int changed = 0, edge = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                changed += contrast(before.pixelColor(x, y), after.pixelColor(x, y)) >= 3;
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const bool c = contrast(before.pixelColor(x, y), after.pixelColor(x, y)) >= 3;
+                changed += c;
+                edge += c && !area.adjusted(1, 1, -1, -1).contains(x, y);
+            }
         const int inside = (area.width() - 4 * s) * (area.height() - 4 * s);
-        QVERIFY2(changed >= area.width() * area.height() - inside,
-                 qPrintable(QString("%1 pixels changed at %2").arg(changed).arg(on.caption())));
+        QVERIFY2(changed >= area.width() * area.height() - inside &&
+                     edge == 2 * (area.width() + area.height()) - 4,
+                 qPrintable(QString("%1 pixels changed at %2, %3 of its edge")
+                                .arg(changed).arg(on.caption()).arg(edge)));
     };
     chart().lblArgon_Click(0);
     chart().mnuVCross_Click();

@@ -31,13 +31,14 @@ QList<Label *> inertLabels()
     return labels;
 }
 
-// Per grid no mark or one target; the crosshair switch; the keyboard cursor, and whether keys
-// moved it; the focus; the link's opening count; the grid last copied.
+// Per grid no mark or one target; the crosshair switch; the keyboard cursor; the focus, and
+// whether its ring shows (a key was used last, not the pointer); the link's opening count; the
+// grid last copied.
 struct Model {
     std::optional<int> target[2]; // BLUE GAS, NEON GAS
     bool on = true;
     int grid = 0, index = 0;
-    bool keysMoved = false, linkFocused = false;
+    bool keys = false, linkFocused = false;
     int opened = 0;
     QString copied;
 
@@ -52,6 +53,7 @@ struct Model {
             const int y = e.startsWith("ctxbg") ? Background[e.mid(5, 1).toInt()].y() : -1;
             const int under = y < 0 ? e[3] == 'N' : y * 15 >= 3465; // NEON GAS from its titles down
             linkFocused = linkFocused && e[0] == 'M';
+            keys = e[0] == 'M';
             if (e.endsWith("+c"))
                 copied = (e[0] == 'c' ? under : grid) ? "NEON GAS" : "BLUE GAS";
             return;
@@ -62,6 +64,10 @@ struct Model {
         const bool cell = press && e[0] != 'P';
         if (press || e[0] == 'H' || e.startsWith("bg"))
             linkFocused = false; // a press beside the link takes the focus from it
+        if (press || e[0] == 'H' || e.startsWith("bg") || e == "link")
+            keys = false; // the pointer hides the ring, a key other than a shortcut shows it
+        else if ((Keys.contains(e) && e != "Ctrl+C") || e == "Alt" || e == "F10")
+            keys = true;
         if (cell) {
             grid = e[0] == 'N', index = e.mid(1).toInt();
             mark();
@@ -75,11 +81,11 @@ struct Model {
         else if (e == "Left" || e == "Right" || e == "Up" || e == "Down") {
             const int row = qBound(0, index / 10 + (e == "Down") - (e == "Up"), 8);
             index = 10 * row + qBound(0, index % 10 + (e == "Right") - (e == "Left"), 9);
-            keysMoved = true;
+            linkFocused = false; // they bring the focus back to the grids
             mark();
         } else if (e == "PgUp" || e == "PgDown") {
             grid = e == "PgDown";
-            keysMoved = true;
+            linkFocused = false;
             mark();
         } else if (e == "Enter" || e == "Space") {
             linkFocused ? void(++opened) : mark();
@@ -88,7 +94,8 @@ struct Model {
         }
     }
     // Per grid, cells then row and column headers: '.' at rest, '+' crosshair, '#' marked, 'c'
-    // or 'r' headers at rest; 'H'ide or 'U'se; focus on 'L'ink or 'G'rids; the cursor ("@0 12").
+    // or 'r' headers at rest; 'H'ide or 'U'se; focus on 'L'ink or 'G'rids; where the focus ring
+    // shows: on the link ('*') or the cursor's cell ("@0 12").
     QString picture() const
     {
         QString p;
@@ -100,7 +107,7 @@ struct Model {
                 p += t && (k < 9 ? *t / 10 == k : *t % 10 == k - 9) ? '#' : g ? 'r' : 'c';
         }
         p += QString(on ? "H" : "U") + (linkFocused ? "L" : "G");
-        return keysMoved && !linkFocused ? p + QString("@%1 %2").arg(grid).arg(index) : p;
+        return !keys ? p : linkFocused ? p + '*' : p + QString("@%1 %2").arg(grid).arg(index);
     }
 };
 
@@ -135,9 +142,11 @@ QString pictureOfTheProgram()
                                         : '?';
     QWidget *focus = QApplication::focusWidget();
     p += focus == c.urlLabel ? 'L' : focus == c.client() ? 'G' : '?';
+    if (c.urlLabel->focusRingShown())
+        p += '*';
     for (const forms::LabelArray *cells : {&c.lblArgon, &c.lblNeon})
         for (int i = 0; i < 90; ++i)
-            if ((*cells)[i].focusRect())
+            if ((*cells)[i].focusRingShown())
                 p += QString("@%1 %2").arg(cells == &c.lblNeon).arg(i);
     return p;
 }
