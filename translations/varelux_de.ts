@@ -8,6 +8,10 @@
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
+        <source>the chart could not be drawn</source>
+        <translation>Die Tabelle konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
         <source>Transformer Loading Chart</source>
         <translation>Belastungstabelle für Transformatoren</translation>
     </message>
@@ -69,11 +73,11 @@ Alle Rechte vorbehalten.</translation>
     <name>frmCharts</name>
     <message>
         <source>target</source>
-        <translation>Ziel</translation>
+        <translation>markiert</translation>
     </message>
     <message>
         <source>crosshair</source>
-        <translation>Fadenkreuz</translation>
+        <translation>hervorgehoben</translation>
     </message>
     <message>
         <source>Compliments of ORVELLE</source>

@@ -8,6 +8,10 @@
         <translation>No se puede escribir «%1»: %2</translation>
     </message>
     <message>
+        <source>the chart could not be drawn</source>
+        <translation>no se pudo dibujar la tabla</translation>
+    </message>
+    <message>
         <source>Transformer Loading Chart</source>
         <translation>Tabla de carga de transformadores</translation>
     </message>
@@ -69,11 +73,11 @@ Todos los derechos reservados.</translation>
     <name>frmCharts</name>
     <message>
         <source>target</source>
-        <translation>objetivo</translation>
+        <translation>seleccionada</translation>
     </message>
     <message>
         <source>crosshair</source>
-        <translation>retícula</translation>
+        <translation>resaltada</translation>
     </message>
     <message>
         <source>Compliments of ORVELLE</source>
@@ -85,7 +89,7 @@ Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>BLUE GAS</source>
-        <translation>GAS AZUL</translation>
+        <translation>ARGÓN</translation>
     </message>
     <message>
         <source>Diameter in mm</source>
@@ -97,7 +101,7 @@ Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>NEON GAS</source>
-        <translation>GAS NEÓN</translation>
+        <translation>NEÓN</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -109,7 +113,7 @@ Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>&amp;Crosshairs</source>
-        <translation>&amp;Retícula</translation>
+        <translation>&amp;Resaltado en cruz</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -129,7 +133,7 @@ Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>&amp;Hide Crosshairs</source>
-        <translation>&amp;Ocultar retícula</translation>
+        <translation>&amp;Ocultar resaltado en cruz</translation>
     </message>
     <message>
         <source>%1 - Version %2.%3</source>
@@ -150,7 +154,7 @@ Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>&amp;Use Crosshairs</source>
-        <translation>&amp;Usar retícula</translation>
+        <translation>&amp;Usar resaltado en cruz</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,11 @@
     <name>ChartAtRest</name>
     <message>
         <source>Cannot write “%1”: %2</source>
-        <translation>Impossible d’écrire « %1 » : %2</translation>
+        <translation>Impossible d’écrire «&#x202f;%1&#x202f;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>le tableau n’a pas pu être dessiné</translation>
     </message>
     <message>
         <source>Transformer Loading Chart</source>
@@ -13,7 +17,7 @@
     </message>
     <message>
         <source>The printer “%1” could not print the chart.</source>
-        <translation>L’imprimante « %1 » n’a pas pu imprimer le tableau.</translation>
+        <translation>L’imprimante «&#x202f;%1&#x202f;» n’a pas pu imprimer le tableau.</translation>
     </message>
     <message>
         <source>Save As</source>
@@ -44,7 +48,7 @@
     <name>frmAbout</name>
     <message>
         <source>This is the very simplified free lite version. The full version has many powerful calculation features. Information on the current release is available at:</source>
-        <translation>Ceci est la version allégée gratuite, très simplifiée. La version complète offre de nombreux calculs puissants. La version actuelle est présentée sur :</translation>
+        <translation>Ceci est la version allégée gratuite, très simplifiée. La version complète offre de nombreux calculs puissants. La version actuelle est présentée sur&#xa0;:</translation>
     </message>
     <message>
         <source>Copyright © 2026 ORVELLE.
@@ -69,11 +73,11 @@ Tous droits réservés.</translation>
     <name>frmCharts</name>
     <message>
         <source>target</source>
-        <translation>cible</translation>
+        <translation>sélectionnée</translation>
     </message>
     <message>
         <source>crosshair</source>
-        <translation>réticule</translation>
+        <translation>en surbrillance</translation>
     </message>
     <message>
         <source>Compliments of ORVELLE</source>
@@ -85,7 +89,7 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>BLUE GAS</source>
-        <translation>GAZ BLEU</translation>
+        <translation>ARGON</translation>
     </message>
     <message>
         <source>Diameter in mm</source>
@@ -97,7 +101,7 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>NEON GAS</source>
-        <translation>GAZ NÉON</translation>
+        <translation>NÉON</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -146,7 +150,7 @@ Tous droits réservés.</translation>
     <message>
         <source>%1, %2, %3: %4</source>
         <comment>a cell for screen readers: grid, voltage, diameter, figure</comment>
-        <translation>%1, %2, %3 : %4</translation>
+        <translation>%1, %2, %3&#xa0;: %4</translation>
     </message>
     <message>
         <source>&amp;Use Crosshairs</source>

@@ -144,11 +144,13 @@ int exportChart(char **argv, const CommandLine &line)
     return forms::App::runWithoutDisplay(argv, [&line] {
         Form1 tables; // the loading tables are the start-up window's to fill
         tables.Arrays_Init();
-        const QString reason = ChartAtRest::Export(line.exportFile, line.format, line.scale);
-        if (reason.isEmpty())
+        const std::optional<QString> failure =
+            ChartAtRest::Export(line.exportFile, line.format, line.scale);
+        if (!failure)
             return 0;
         std::fprintf(stderr, "varelux: cannot write '%s': %s\n", qUtf8Printable(line.exportFile),
-                     qUtf8Printable(reason));
+                     failure->isEmpty() ? "the chart could not be drawn"
+                                        : qUtf8Printable(*failure));
         return 1;
     });
 }

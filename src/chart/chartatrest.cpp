@@ -28,10 +28,14 @@ forms::DrawingInfo drawingInfo()
     return {Title(), forms::App::title() + QLatin1Char(' ') + forms::App::version()};
 }
 
+// With the system's reason, or where it gives none, that the chart could not be drawn.
 QString cannotWrite(const QString &fileName, const QString &reason)
 {
     return QCoreApplication::translate("ChartAtRest", "Cannot write \u201C%1\u201D: %2")
-        .arg(QDir::toNativeSeparators(fileName), reason);
+        .arg(QDir::toNativeSeparators(fileName),
+             reason.isEmpty()
+                 ? QCoreApplication::translate("ChartAtRest", "the chart could not be drawn")
+                 : reason);
 }
 
 } // namespace
@@ -41,7 +45,7 @@ QString Title()
     return QCoreApplication::translate("ChartAtRest", "Transformer Loading Chart");
 }
 
-QString Export(const QString &fileName, forms::DrawingFormat format, double scale)
+std::optional<QString> Export(const QString &fileName, forms::DrawingFormat format, double scale)
 {
     return forms::saveDrawing(*chartAtRest(), fileName, format, scale, drawingInfo());
 }
@@ -62,16 +66,18 @@ void Print(const forms::Form &owner)
 
 void Save(const forms::Form &owner)
 {
-    const QString fileName = forms::saveFileDialog(
+    forms::saveFileDialog(
         owner, QCoreApplication::translate("ChartAtRest", "Save As"), Title(),
         {{QCoreApplication::translate("ChartAtRest", "PDF document"), QStringLiteral("pdf")},
          {QCoreApplication::translate("ChartAtRest", "PNG image"), QStringLiteral("png")},
-         {QCoreApplication::translate("ChartAtRest", "SVG drawing"), QStringLiteral("svg")}});
-    if (fileName.isEmpty())
-        return;
-    const QString reason = Export(fileName, *forms::drawingFormatOf(fileName), 1);
-    if (!reason.isEmpty())
-        forms::messageBox(owner, cannotWrite(fileName, reason));
+         {QCoreApplication::translate("ChartAtRest", "SVG drawing"), QStringLiteral("svg")}},
+        [&owner](const QString &fileName) {
+            const std::optional<QString> failure =
+                Export(fileName, *forms::drawingFormatOf(fileName), 1);
+            if (failure)
+                forms::messageBox(owner, cannotWrite(fileName, *failure));
+            return !failure;
+        });
 }
 
 } // namespace ChartAtRest

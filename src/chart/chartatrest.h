@@ -19,7 +19,7 @@ QString Title();
 
 // Writes the chart to a file of the given format (a PNG `scale` times the window's size).
 // Returns the system's reason for a failure, or nothing.
-QString Export(const QString &fileName, forms::DrawingFormat format, double scale);
+std::optional<QString> Export(const QString &fileName, forms::DrawingFormat format, double scale);
 
 // The print dialog over `owner`, then one page on the chosen printer, or a message box saying
 // why not.

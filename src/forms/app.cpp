@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -183,7 +184,18 @@ QString App::version()
     return QStringLiteral(VARELUX_VERSION);
 }
 
-void App::useLanguages(const QStringList &languages)
+QStringList App::userLanguages()
+{
+    QByteArray messages = qgetenv("LC_ALL");
+    for (const char *setting : {"LC_MESSAGES", "LANG"})
+        if (messages.isEmpty())
+            messages = qgetenv(setting);
+    if (messages.isEmpty() || messages == "C" || messages == "POSIX")
+        return {};
+    return QLocale::system().uiLanguages();
+}
+
+void App::useLanguages(const QStringList &languages, bool withQt)
 {
     static QList<QPointer<QTranslator>> loaded;
     qDeleteAll(loaded);
@@ -200,8 +212,8 @@ void App::useLanguages(const QStringList &languages)
             continue;
         }
         auto *qt = new QTranslator(qApp);
-        if (qt->load(QStringLiteral("qtbase_") + language,
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        if (withQt && qt->load(QStringLiteral("qtbase_") + language,
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt);
         QCoreApplication::installTranslator(own);
         loaded << qt << own;
@@ -237,7 +249,7 @@ int App::run(int &argc, char **argv, const std::function<void()> &start)
     // Only closing the chart window ends the program, and it does so explicitly.
     QApplication::setQuitOnLastWindowClosed(false);
     endOnTermination();
-    useLanguages(QLocale::system().uiLanguages());
+    useLanguages(userLanguages());
 
     start();
     const int status = QApplication::exec();
@@ -256,7 +268,10 @@ int App::runWithoutDisplay(char **argv, const std::function<int()> &job)
     int argc = 1;
     QApplication application(argc, argv);
     QApplication::setApplicationName(title());
-    useLanguages(QLocale::system().uiLanguages());
+    useLanguages(userLanguages(), false);
+#if defined(LC_MESSAGES)
+    std::setlocale(LC_MESSAGES, "C"); // the C library's reasons in English too
+#endif
     const int status = job();
     releaseHeldMessages(false);
     return status;

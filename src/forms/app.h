@@ -17,11 +17,14 @@ public:
     // "major.minor.revision"
     static QString version();
 
-    // Loads the program's translations, and Qt's own, for the first of `languages` (as
-    // QLocale::uiLanguages() names them) that the program has; none for English, in which the
-    // program is written. Replaces what an earlier call loaded. run() and runWithoutDisplay() do
-    // this for the user's languages before anything is made.
-    static void useLanguages(const QStringList &languages);
+    // Loads the program's translations, and Qt's own unless `withQt` is false, for the first of
+    // `languages` (as QLocale::uiLanguages() names them) that the program has; none for English,
+    // in which the program is written. Replaces what an earlier call loaded. run() and
+    // runWithoutDisplay() do this for userLanguages() before anything is made.
+    static void useLanguages(const QStringList &languages, bool withQt = true);
+    // The user's languages, as gettext reads them: none where the messages' locale is C or
+    // POSIX, whatever LANGUAGE says, otherwise those of the system's locale.
+    static QStringList userLanguages();
 
     // Ends the program at once: every window is destroyed without running any handler of its
     // own, then the program exits with status 0.
@@ -36,7 +39,9 @@ public:
 
     // Runs `job` with windows that are drawn but never shown, so with no display at all, in the
     // platform's usual style; returns the job's status. Qt's options on the command line,
-    // which ask for a display, are left unread.
+    // which ask for a display, are left unread. What the windows show is in the user's
+    // language; Qt's words and the system's (a reason a file could not be written) stay in
+    // English, as a command line's do.
     static int runWithoutDisplay(char **argv, const std::function<int()> &job);
 };
 

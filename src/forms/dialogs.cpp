@@ -31,10 +31,10 @@ bool askToReplace(QWidget *parent, const QString &title, const QString &fileName
 
 } // namespace
 
-QString saveFileDialog(const Form &owner, const QString &title, const QString &suggestedName,
-                       const QList<FileType> &types)
+void saveFileDialog(const Form &owner, const QString &title, const QString &suggestedName,
+                    const QList<FileType> &types, const std::function<bool(const QString &)> &save)
 {
-    static QString lastFolder = QDir::homePath(); // where the last save of this run went
+    static QString lastFolder = QDir::homePath(); // where this run last saved a file
     QStringList filters;
     for (const FileType &type : types)
         filters << QStringLiteral("%1 (*.%2)").arg(type.name, type.extension);
@@ -42,33 +42,41 @@ QString saveFileDialog(const Form &owner, const QString &title, const QString &s
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(types.value(0).extension);
-    dialog.selectFile(suggestedName + QLatin1Char('.') + types.value(0).extension);
+    const QString suggestion = suggestedName + QLatin1Char('.') + types.value(0).extension;
+    dialog.selectFile(suggestion);
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
         dialog.setDefaultSuffix(types.value(int(filters.indexOf(filter))).extension);
     });
     for (;;) {
         if (dialog.exec() != QDialog::Accepted)
-            return {};
+            return;
         QString fileName = dialog.selectedFiles().value(0);
-        const QString suffix = QFileInfo(fileName).suffix();
+        const QFileInfo typed(fileName);
+        const QString chosen =
+            types.value(int(filters.indexOf(dialog.selectedNameFilter()))).extension;
         const bool offered =
-            std::any_of(types.begin(), types.end(), [&suffix](const FileType &type) {
-                return suffix.compare(type.extension, Qt::CaseInsensitive) == 0;
+            std::any_of(types.begin(), types.end(), [&typed](const FileType &type) {
+                return typed.suffix().compare(type.extension, Qt::CaseInsensitive) == 0;
             });
-        // The dialog asked about the name as typed; a name the program extends is asked about
-        // here, before anything is replaced.
-        if (!offered) {
+        // The dialog asked about the name as typed; a name the program changes is asked about
+        // here, before anything is replaced. (Qt's own dialog renames the suggestion when the
+        // type changes; GTK's leaves it.)
+        const bool untouched = typed.fileName() == suggestion && typed.suffix() != chosen;
+        if (!offered || untouched) {
+            if (untouched)
+                fileName.chop(typed.suffix().size() + 1);
             if (fileName.endsWith(QLatin1Char('.')))
                 fileName.chop(1);
-            fileName += QLatin1Char('.') +
-                        types.value(int(filters.indexOf(dialog.selectedNameFilter()))).extension;
+            fileName += QLatin1Char('.') + chosen;
             if (QFileInfo::exists(fileName) && !askToReplace(&dialog, title, fileName)) {
+                dialog.setDirectory(QFileInfo(fileName).absolutePath());
                 dialog.selectFile(QFileInfo(fileName).fileName());
                 continue;
             }
         }
-        lastFolder = QFileInfo(fileName).absolutePath();
-        return fileName;
+        if (save(fileName))
+            lastFolder = QFileInfo(fileName).absolutePath();
+        return;
     }
 }
 
@@ -86,8 +94,9 @@ std::optional<PrintFailure> printDialog(const Form &owner, const Form &drawing,
     const QString file = printer.outputFileName();
     if (printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
         const QPageLayout paper = printer.pageLayout();
-        const QString reason = saveDrawing(drawing, file, DrawingFormat::Pdf, 1, document, &paper);
-        return reason.isEmpty() ? std::nullopt : std::optional(PrintFailure{file, reason});
+        const std::optional<QString> failure =
+            saveDrawing(drawing, file, DrawingFormat::Pdf, 1, document, &paper);
+        return failure ? std::optional(PrintFailure{file, *failure}) : std::nullopt;
     }
     printer.setResolution(PageDpi);
     if (!drawOnPage(drawing, printer, document.title) || printer.printerState() == QPrinter::Error)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace forms {
@@ -16,12 +17,14 @@ struct FileType {
     QString extension;
 };
 
-// The desktop's dialog for saving a file, over `owner`, opening in the folder of the last save
-// of this run and proposing `suggestedName` plus the first type's extension. A name that ends in
-// none of the types' extensions takes the chosen type's, and the user is asked before that name
-// replaces a file. Empty when the user cancels.
-QString saveFileDialog(const Form &owner, const QString &title, const QString &suggestedName,
-                       const QList<FileType> &types);
+// The desktop's dialog for saving a file, over `owner`, opening in the folder where this run
+// last saved a file and proposing `suggestedName` plus the first type's extension; `save`
+// writes the file chosen and says whether it did. The type chosen wins over the extension of a
+// suggestion left as it was, and a name that ends in none of the types' extensions takes the
+// chosen type's; the user is asked before a name so changed replaces a file, and the dialog
+// comes back in that name's folder if not. Nothing is saved when the user cancels.
+void saveFileDialog(const Form &owner, const QString &title, const QString &suggestedName,
+                    const QList<FileType> &types, const std::function<bool(const QString &)> &save);
 
 // What stopped a print: the printer's name or the file printed to, with the system's reason
 // where it gives one.

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QImageWriter>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -142,8 +143,8 @@ bool drawOnPage(const Form &form, QPagedPaintDevice &page, const QString &headin
     return painter.end();
 }
 
-QString saveDrawing(const Form &form, const QString &fileName, DrawingFormat format, double scale,
-                    const DrawingInfo &info, const QPageLayout *paper)
+std::optional<QString> saveDrawing(const Form &form, const QString &fileName, DrawingFormat format,
+                                   double scale, const DrawingInfo &info, const QPageLayout *paper)
 {
     QByteArray drawing;
     QBuffer buffer(&drawing);
@@ -159,7 +160,8 @@ QString saveDrawing(const Form &form, const QString &fileName, DrawingFormat for
             pdf.setPageLayout(*paper);
         else
             setUpPage(pdf);
-        drawOnPage(form, pdf, info.title);
+        if (!drawOnPage(form, pdf, info.title))
+            return QString();
         break;
     }
     case DrawingFormat::Svg: {
@@ -169,21 +171,28 @@ QString saveDrawing(const Form &form, const QString &fileName, DrawingFormat for
         svg.setResolution(PageDpi);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(), size));
-        QPainter painter(&svg);
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return QString();
         drawClient(form, painter, Ground::Window);
+        if (!painter.end())
+            return QString();
         break;
     }
     case DrawingFormat::Png: {
         QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(scale);
         image.fill(Qt::transparent);
-        {
-            QPainter painter(&image);
-            drawClient(form, painter, Ground::Window);
-        }
+        QPainter painter;
+        if (!painter.begin(&image)) // an image too large to be made
+            return QString();
+        drawClient(form, painter, Ground::Window);
+        painter.end();
         image.setText(QStringLiteral("Title"), info.title);
         image.setText(QStringLiteral("Software"), info.creator);
-        image.save(&buffer, "PNG");
+        QImageWriter png(&buffer, "png");
+        if (!png.write(image))
+            return png.errorString();
         break;
     }
     }

@@ -30,10 +30,12 @@ struct DrawingInfo {
 // that is renamed into place once whole: a failure leaves an existing file as it was. PDF and
 // SVG are vectors with their texts as text, a PDF one page of paper (the locale's, unless
 // `paper` is given) as drawOnPage() draws it; a PNG is `scale` times the window's size in
-// pixels. PNG and SVG show the window's background, a page stays white. Returns the system's
-// reason for a failure, or nothing.
-QString saveDrawing(const Form &form, const QString &fileName, DrawingFormat format, double scale,
-                    const DrawingInfo &info, const QPageLayout *paper = nullptr);
+// pixels. PNG and SVG show the window's background, a page stays white. Every step is checked:
+// a failure returns the system's reason (empty where it gives none, as when the drawing itself
+// could not be made), success nothing.
+std::optional<QString> saveDrawing(const Form &form, const QString &fileName, DrawingFormat format,
+                                   double scale, const DrawingInfo &info,
+                                   const QPageLayout *paper = nullptr);
 
 // Pages are drawn at the resolution windows are laid out in, so that fonts given in points keep
 // their size against the labels; drawOnPage() then scales the drawing onto the paper.

@@ -187,7 +187,9 @@ void focusIsSeen()
         QVERIFY2(changed >= area.width() * area.height() - inside &&
                      edge == 2 * (area.width() + area.height()) - 4,
                  qPrintable(QString("%1 pixels changed at %2, %3 of its edge")
-                                .arg(changed).arg(on.caption()).arg(edge)));
+                                .arg(changed)
+                                .arg(on.caption())
+                                .arg(edge)));
     };
     chart().lblArgon_Click(0);
     chart().mnuVCross_Click();
@@ -427,9 +429,12 @@ private slots:
             {"PDF exported", "export", "chart.PDF"},
             {"SVG exported", "export", "chart.svg"},
             {"PNG exported on a dark desktop", "export", "chart.png"},
+            {"a PNG too large to draw told", "export", "huge.png"},
             {"PDF printed to a file", "print", "printed.pdf"},
             {"PDF saved from a name ending in a dot, then not over it", "save", "Chart 2024.05."},
-            {"a failed save told", "save", "nowhere/chart.pdf"},
+            {"PNG chosen for the suggestion left as GTK leaves it", "save",
+             "Transformer Loading Chart.png"},
+            {"a save to a full disk told, its folder not kept", "save", "full/chart.pdf"},
             {"a print to a full disk told", "print", "full/printed.pdf"},
             {"BLUE GAS copied", "copy", "BLUE GAS"},
             {"NEON GAS copied", "copy", "NEON GAS"}};
@@ -468,12 +473,20 @@ private slots:
         if (how == "export") {
             QApplication::setPalette(QPalette(Qt::black)); // a dark desktop
             const auto format = forms::drawingFormatOf(path);
-            QVERIFY(ChartAtRest::Export(path, *format, qApp->devicePixelRatio()).isEmpty());
+            const double scale = file == "huge.png" ? 2e6 : qApp->devicePixelRatio();
+            const std::optional<QString> failure = ChartAtRest::Export(path, *format, scale);
+            QVERIFY(file == "huge.png" ? failure && !QFile::exists(path) : !failure);
+            if (failure)
+                return;
         } else {
             support::onDialog([&](QWidget *dialog) {
-                if (auto *files = qobject_cast<QFileDialog *>(dialog))
-                    files->setDirectory(dir.path()), files->selectFile(file);
-                else // the print dialog, on its printer to a PDF file
+                if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
+                    files->setDirectory(dir.path());
+                    if (file.endsWith(".png")) // the type changed, and the name changed back
+                        files->selectNameFilter(files->nameFilters()[1]);
+                    files->selectFile(file.endsWith(".png") ? "Transformer Loading Chart.pdf"
+                                                            : file);
+                } else // the print dialog, on its printer to a PDF file
                     dialog->findChild<QLineEdit *>("filename")->setText(path);
                 if (file.contains('/')) // the message box that tells of the failure
                     support::onDialog([&told](QWidget *box) {
@@ -484,13 +497,13 @@ private slots:
             });
             QTest::keyClick(window, how == "print" ? Qt::Key_P : Qt::Key_S, Qt::ControlModifier);
         }
-        if (file.contains('/')) {
-            QCOMPARE(told, QString("Cannot write \u201C%1\u201D: %2")
-                               .arg(path, full ? "No space left on device"
-                                               : "No such file or directory"));
+        if (full) {
+            QCOMPARE(told,
+                     QString("Cannot write \u201C%1\u201D: No space left on device").arg(path));
             QVERIFY(!QFile::exists(path));
         } else if (const QImage png(path); file.endsWith(".png")) {
-            QCOMPARE(png, atRest.convertToFormat(png.format()));
+            QCOMPARE(png.size(), how == "save" ? chart().client()->size() : atRest.size());
+            QVERIFY(how == "save" || png == atRest.convertToFormat(png.format()));
         } else if (file.endsWith(".svg")) { // the window's own texts
             QStringList want;
             for (const Label *label : chart().client()->findChildren<Label *>())
@@ -504,26 +517,34 @@ private slots:
                     want << row.remove("Volts\t").replace('\t', ' ');
             QCOMPARE(readBack(written), want);
         }
-        if (file.endsWith('.')) { // again, where it went: asked before the old file is replaced
-            QFile old(written);
-            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-            old.close();
-            QString opened;
-            support::onDialog([&](QWidget *dialog) {
-                opened = qobject_cast<QFileDialog *>(dialog)->directory().absolutePath();
-                qobject_cast<QFileDialog *>(dialog)->selectFile(file);
-                support::onDialog([&](QWidget *question) {
-                    told = qobject_cast<QMessageBox *>(question)->text();
-                    QTest::keyClick(question, Qt::Key_Return); // its default: keep the file
-                    support::onDialog([](QWidget *again) { again->close(); });
+        if (how != "save" || file.endsWith(".png"))
+            return;
+        // Save As again opens where the last file was written, not where none could be; a name
+        // it extends is asked about before it replaces a file, and No comes back in its folder.
+        QFile old(written);
+        QVERIFY(full || (old.open(QIODevice::WriteOnly) && old.write("old") == 3));
+        old.close();
+        QString opened, back;
+        support::onDialog([&](QWidget *dialog) {
+            auto *files = qobject_cast<QFileDialog *>(dialog);
+            opened = files->directory().absolutePath();
+            files->setDirectory(QDir::rootPath()); // the name typed with its folder
+            files->findChild<QLineEdit *>("fileNameEdit")->setText(path);
+            support::onDialog([&](QWidget *question) {
+                told = qobject_cast<QMessageBox *>(question)->text();
+                QTest::keyClick(question, Qt::Key_Return); // its default: keep the file
+                support::onDialog([&back](QWidget *again) {
+                    back = qobject_cast<QFileDialog *>(again)->directory().absolutePath();
+                    again->close();
                 });
-                qobject_cast<QDialog *>(dialog)->accept();
             });
-            QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
-            QVERIFY2(opened == dir.path() && told.startsWith(written + " already exists"),
-                     qPrintable(told));
-            QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old");
-        }
+            full ? void(dialog->close()) : qobject_cast<QDialog *>(dialog)->accept();
+        });
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(full ? opened != dir.filePath("full")
+                     : opened == dir.path() && back == dir.path() &&
+                           told.startsWith(written + " already exists"));
+        QVERIFY(full || (old.open(QIODevice::ReadOnly) && old.readAll() == "old"));
     }
 
     // Each translation complete, and every label showing it whole in the chart and the About box.
@@ -537,11 +558,29 @@ private slots:
     void translations()
     {
         QFETCH(QString, language);
+        // Every message finished, with its source's placeholders, figures, units and accelerator.
+        auto kept = [](QString text) {
+            QStringList marks;
+            auto m =
+                QRegularExpression("%\\d|\\d+|\\bmm\\b|&amp;")
+                    .globalMatch(text.replace("мм", "mm").remove(QRegularExpression("&#x\\w+;")));
+            while (m.hasNext())
+                marks << m.next().captured();
+            return marks.sort(), marks;
+        };
         QFile ts(QT_TESTCASE_SOURCEDIR "/../translations/varelux_" + language + ".ts");
         QVERIFY(ts.open(QIODevice::ReadOnly));
-        const QString text = ts.readAll(); // unfinished, vanished, obsolete or empty, none
-        QVERIFY(text.count("<message") > 30 &&
-                text.count("<translation>") == text.count("<message"));
+        const QString text = ts.readAll();
+        const QRegularExpression pair(
+            "<source>([^<]*)</source>\\s*(?:<comment>[^<]*</comment>\\s*)?"
+            "<translation>([^<]*)</translation>");
+        int messages = 0;
+        for (auto m = pair.globalMatch(text); m.hasNext(); ++messages) {
+            const QRegularExpressionMatch message = m.next();
+            QVERIFY2(kept(message.captured(2)) == kept(message.captured(1)),
+                     qPrintable(message.captured(1)));
+        }
+        QVERIFY(messages > 30 && messages == text.count("<message>"));
 
         auto placesOf = [](QWidget *client) {
             QList<QRect> places;
@@ -558,6 +597,8 @@ private slots:
         QVERIFY(chart().mnuView->caption() != "&View");
         showsWhole(chart().client(), chartAsDesigned);
         whileAboutIsOpen([&](frmAbout &about) { showsWhole(about.client(), aboutAsDesigned); });
+        forms::App::useLanguages({"en_GB", language}); // English first: nothing else is loaded
+        QCOMPARE(QCoreApplication::translate("frmCharts", "&View"), "&View");
     }
 
     // Where the system names no paper: Letter in the Americas' Letter countries, A4 elsewhere.
