@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -29,6 +30,28 @@
 namespace forms {
 
 namespace {
+
+// The translation the program has for `language` (as in "pt_PT"): its own, its language's (de_AT
+// takes de), or another region's of the language in the same script (pt_PT takes pt_BR, zh_SG
+// zh_CN; zh_TW, in another script, none). Empty where there is none.
+QString translationOf(const QString &language, const QString &program)
+{
+    const QLocale wanted(language);
+    QString sameScript;
+    const QStringList files =
+        QDir(QStringLiteral(":/i18n")).entryList({program + QLatin1String("_*.qm")});
+    for (const QString &file : files) {
+        const QString code = file.mid(program.size() + 1).chopped(3); // varelux_pt_BR.qm
+        const QLocale have(code);
+        if (have.language() != wanted.language() || have.script() != wanted.script())
+            continue;
+        if (language == code || language.startsWith(code + QLatin1Char('_')))
+            return code;
+        sameScript = code;
+    }
+    return sameScript;
+}
+
 
 std::function<void()> &endHandler()
 {
@@ -205,17 +228,16 @@ void App::useLanguages(const QStringList &languages, bool withQt)
         language.replace(QLatin1Char('-'), QLatin1Char('_'));
         if (language == QLatin1String("C") || language.startsWith(QLatin1String("en")))
             return;
-        auto *own = new QTranslator(qApp);
-        // (The file of a language's region, de_AT, falls back to the language's, de.)
-        if (!own->load(program + QLatin1Char('_') + language, QStringLiteral(":/i18n"))) {
-            delete own;
+        const QString code = translationOf(language, program);
+        if (code.isEmpty())
             continue;
-        }
+        auto *own = new QTranslator(qApp);
         auto *qt = new QTranslator(qApp);
-        if (withQt && qt->load(QStringLiteral("qtbase_") + language,
+        if (own->load(program + QLatin1Char('_') + code, QStringLiteral(":/i18n")))
+            QCoreApplication::installTranslator(own);
+        if (withQt && qt->load(QStringLiteral("qtbase_") + code,
                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt);
-        QCoreApplication::installTranslator(own);
         loaded << qt << own;
         return;
     }

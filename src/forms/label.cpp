@@ -135,8 +135,9 @@ void Label::setUp()
 
 // A caption longer than its label, as a translation may be, is shown whole: the label grows
 // across from its designed place, keeping its alignment, inside its window and clear of the
-// labels beside it, as far as its words need to wrap into its height; where even that is not
-// enough, it grows downwards too. Boxed labels hold figures, which always fit.
+// labels around it, as far as its words need to wrap into its height; where even that is not
+// enough (or its lines are taller, as Chinese and Japanese ones are), it grows downwards too,
+// as far as nothing is in the way. Boxed labels hold figures, which always fit.
 void Label::fitCaption()
 {
     if (m_border != LabelBorder::None || !parentWidget())
@@ -147,15 +148,18 @@ void Label::fitCaption()
         return metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap,
                                     m_caption);
     };
-    auto fits = [&](int width) {
+    auto fits = [&](int width, int height) {
         const QRect need = needs(width);
-        return need.width() <= width && need.height() <= designed.height();
+        return need.width() <= width && need.height() <= height;
     };
+    // As wide as asked, and as tall as the caption then needs (wrapped lines, or the taller
+    // lines of Chinese and Japanese), never less than designed.
     auto across = [&](int width) {
         const int left = m_alignment == Alignment::Center
                              ? designed.left() - (width - designed.width()) / 2
                              : designed.left();
-        return QRect(left, designed.top(), width, designed.height());
+        return QRect(left, designed.top(), width,
+                     std::max(designed.height(), needs(width).height()));
     };
     const auto labels = parentWidget()->findChildren<Label *>(Qt::FindDirectChildrenOnly);
     auto free = [&](int width) {
@@ -167,24 +171,29 @@ void Label::fitCaption()
                });
     };
     int narrow = designed.width(), wide = narrow;
-    if (!fits(narrow)) {
+    bool grows = !fits(narrow, designed.height());
+    if (grows) {
         for (int step = parentWidget()->width(); step > 0; step /= 2) // the widest that is free
             while (free(wide + step))
                 wide += step;
-        while (narrow + 1 < wide) { // then the narrowest of those that fits, if any does
+        grows = wide > narrow || free(narrow); // where nothing is free, it stays as designed
+        const int height = across(wide).height();
+        while (narrow + 1 < wide) { // then the narrowest that needs no more height, if any
             const int middle = (narrow + wide) / 2;
-            (fits(middle) ? wide : narrow) = middle;
+            (fits(middle, height) ? wide : narrow) = middle;
         }
+    }
+    if (grows) {
         auto &grown = grownLabels();
         grown.erase(std::remove(grown.begin(), grown.end(), nullptr), grown.end());
         if (std::find(grown.begin(), grown.end(), this) == grown.end())
             grown.emplace_back(this);
-    }
-    const QRect shown = across(wide);
-    m_rect = {pixelsToTwips(shown.left()), m_designed.top, pixelsToTwips(wide),
-              pixelsToTwips(std::max(shown.height(), needs(wide).height()))};
-    if (wide == designed.width())
+        const QRect shown = across(wide);
+        m_rect = {pixelsToTwips(shown.left()), m_designed.top, pixelsToTwips(shown.width()),
+                  pixelsToTwips(shown.height())};
+    } else {
         m_rect = m_designed;
+    }
     place();
 }
 

@@ -55,8 +55,7 @@ inline void clickAt(QWidget *client, QPoint point)
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, client->mapTo(top, point));
 }
 
-// Lets the program's events run until `condition` holds (false after 5 s): QTest::qWaitFor
-// without its sleeps, which a long event stream cannot afford.
+// Runs the program's events until `condition` holds (false after 5 s): qWaitFor without sleeps.
 inline bool waitUntil(const std::function<bool()> &condition)
 {
     for (QDeadlineTimer deadline(5000); !condition(); QCoreApplication::processEvents())

@@ -1,0 +1,160 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>ChartAtRest</name>
+    <message>
+        <source>Cannot write “%1”: %2</source>
+        <translation>无法写入“%1”：%2</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
+        <translation>无法绘制负载表</translation>
+    </message>
+    <message>
+        <source>Transformer Loading Chart</source>
+        <translation>变压器负载表</translation>
+    </message>
+    <message>
+        <source>The printer “%1” could not print the chart.</source>
+        <translation>打印机“%1”无法打印负载表。</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF 文档</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>PNG 图像</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>SVG 图形</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Form1</source>
+        <comment>the blank start-up window&apos;s caption</comment>
+        <translation>Form1</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>This is the very simplified free lite version. The full version has many powerful calculation features. Information on the current release is available at:</source>
+        <translation>这是高度简化的免费精简版。完整版提供许多强大的计算功能。有关当前版本的信息，请访问：</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 ORVELLE.
+All rights reserved.</source>
+        <translation>Copyright © 2026 ORVELLE.
+保留所有权利。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>关于 %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>版本 %1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>frmCharts</name>
+    <message>
+        <source>target</source>
+        <translation>已选中</translation>
+    </message>
+    <message>
+        <source>crosshair</source>
+        <translation>在十字线上</translation>
+    </message>
+    <message>
+        <source>Compliments of ORVELLE</source>
+        <translation>ORVELLE 敬赠</translation>
+    </message>
+    <message>
+        <source>Opens the maker&apos;s web site, %1</source>
+        <translation>打开制造商网站，%1</translation>
+    </message>
+    <message>
+        <source>BLUE GAS</source>
+        <translation>氩气</translation>
+    </message>
+    <message>
+        <source>Diameter in mm</source>
+        <translation>管径（mm）</translation>
+    </message>
+    <message>
+        <source>Volts</source>
+        <translation>电压</translation>
+    </message>
+    <message>
+        <source>NEON GAS</source>
+        <translation>氖气</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Chart Only</source>
+        <translation>仅显示负载表(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Crosshairs</source>
+        <translation>十字线(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>关于(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy %1 Table</source>
+        <translation>复制%1表(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Crosshairs</source>
+        <translation>隐藏十字线(&amp;H)</translation>
+    </message>
+    <message>
+        <source>%1 - Version %2.%3</source>
+        <translation>%1 - 版本 %2.%3</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 volts</source>
+        <translation>%1 伏</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3: %4</source>
+        <comment>a cell for screen readers: grid, voltage, diameter, figure</comment>
+        <translation>%1，%2，%3：%4</translation>
+    </message>
+    <message>
+        <source>&amp;Use Crosshairs</source>
+        <translation>使用十字线(&amp;U)</translation>
+    </message>
+</context>
+</TS>
