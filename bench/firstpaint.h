@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
-// Ends the event loop as soon as the window with the chart's caption has been painted once. The
-// program and its floor use the same watcher, so both pay the same for it.
+// Ends the event loop as soon as the window with the chart's caption, in any language, has been
+// painted once. The program and its floor use the same watcher, so both pay the same for it.
 class FirstPaintWatcher : public QObject {
 public:
     using QObject::QObject;
@@ -17,7 +17,7 @@ protected:
         if (!m_seen && event->type() == QEvent::Paint) {
             auto *widget = qobject_cast<QWidget *>(watched);
             if (widget && widget->isWindow() &&
-                widget->windowTitle() == QLatin1String("Varelux - Version 1.0")) {
+                widget->windowTitle().startsWith(QLatin1String("Varelux - "))) {
                 m_seen = true;
                 // Queued, so it runs once this paint and the rest of its window are done.
                 QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });

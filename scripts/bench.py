@@ -60,11 +60,22 @@ def startup(env):
     return times, memory
 
 
-# In English, which needs no translation, and in German, which loads the program's and Qt's.
+# In English, which needs no translation, then in each language, which loads the program's and
+# Qt's translations (and for Chinese and Japanese the desktop's CJK font), taking turns with
+# English in the same runs.
 english = {k: v for k, v in os.environ.items() if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}
 english["LANG"] = "C.UTF-8"
 times, memory = startup(english)
-german_times, _ = startup(dict(english, LANG="de_DE.UTF-8"))
+languages = sorted(f[len("varelux_"):-len(".ts")] for f in os.listdir(os.path.join(root, "translations")))
+in_language = {language: [] for language in ["en"] + languages}
+for language in in_language:
+    run_once(program, env=dict(english, LANGUAGE=language))
+for _ in range(runs):
+    for language, taken in in_language.items():
+        taken.append(run_once(program, env=dict(english, LANGUAGE=language))[0])
+language_ratios = {language: statistics.median(taken) / statistics.median(in_language["en"])
+                   for language, taken in in_language.items() if language != "en"}
+slowest = max(language_ratios, key=language_ratios.get)
 
 # The chart as a PDF: the program's own export against Chromium printing the same chart, made
 # into a web page from the printed tables, to PDF. Each Chromium run starts from a new profile,
@@ -94,10 +105,9 @@ for line in out.splitlines():
     figures[name] = ([int(low) / 1000, int(median) / 1000, int(high) / 1000], float(paints))
 
 start_ratio = statistics.median(times[program]) / statistics.median(times[floor])
-german_ratio = statistics.median(german_times[program]) / statistics.median(german_times[floor])
 memory_ratio = statistics.median(memory[program]) / statistics.median(memory[floor])
 click_ratio = figures["click"][0][1] / figures["repaint"][0][1]
-met = (start_ratio <= 1.10 and german_ratio <= 1.05 and memory_ratio <= 1.2 and click_ratio <= 2
+met = (start_ratio <= 1.10 and language_ratios[slowest] <= 1.05 and memory_ratio <= 1.2 and click_ratio <= 2
        and export_ratio <= 0.1)
 
 
@@ -122,7 +132,7 @@ Each figure is min / median / max. Start-up runs alternate between the program a
 | What | Varelux | Floor | Median ratio |
 |---|---|---|---|
 | Start-up: process start to the chart window painted, then exit (`LANG=C.UTF-8`) | {spread(times[program], "ms")} | {spread(times[floor], "ms")} | {verdict(start_ratio, 1.10)} |
-| The same in German (`LANG=de_DE.UTF-8`: the program's and Qt's translations loaded) | {spread(german_times[program], "ms")} | {spread(german_times[floor], "ms")} | {verdict(german_ratio, 1.05)} |
+| The same in each language (`LANGUAGE=xx`: the program's and Qt's translations loaded), against English in the same runs: {", ".join(f"{l} {r:.2f}" for l, r in language_ratios.items())} | {spread(in_language[slowest], "ms")} ({slowest}, the slowest) | {spread(in_language["en"], "ms")} (English) | {verdict(language_ratios[slowest], 1.05)} |
 | Peak resident memory of that run | {spread(memory[program], "MB")} | {spread(memory[floor], "MB")} | {verdict(memory_ratio, 1.2)} |
 | Cell click (reset, mark) with its repaint, 10,000 clicks alternating between the grids | {us("click")} ({figures["click"][1]:.0f} labels painted per click) | {us("repaint")} (a full repaint: {figures["repaint"][1]:.0f} widgets) | {verdict(click_ratio, 2)} |
 | About box: load, show, unload | {us("about")} per cycle, 300 cycles | | |

@@ -18,7 +18,8 @@ namespace ChartAtRest {
 QString Title();
 
 // Writes the chart to a file of the given format (a PNG `scale` times the window's size).
-// Returns the system's reason for a failure, or nothing.
+// Returns nothing on success; on a failure, the system's reason, empty where the chart itself
+// could not be drawn.
 std::optional<QString> Export(const QString &fileName, forms::DrawingFormat format, double scale);
 
 // The print dialog over `owner`, then one page on the chosen printer, or a message box saying

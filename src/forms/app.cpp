@@ -52,7 +52,6 @@ QString translationOf(const QString &language, const QString &program)
     return sameScript;
 }
 
-
 std::function<void()> &endHandler()
 {
     static std::function<void()> handler;

@@ -172,7 +172,11 @@ void Label::fitCaption()
     };
     int narrow = designed.width(), wide = narrow;
     bool grows = !fits(narrow, designed.height());
-    if (grows) {
+    // Mostly a one-line label, whose caption takes one line of its own width where that is free.
+    const int line = needs(QWIDGETSIZE_MAX).width();
+    if (grows && designed.height() < 2 * metrics.lineSpacing() && free(std::max(line, narrow))) {
+        wide = std::max(line, narrow);
+    } else if (grows) {
         for (int step = parentWidget()->width(); step > 0; step /= 2) // the widest that is free
             while (free(wide + step))
                 wide += step;
