@@ -18,11 +18,11 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <clocale>
 #include <cstdint>
 
 #if defined(__GLIBC__)
 #include <langinfo.h> // the C library's own paper of the locale, where it keeps one
-#include <locale.h>
 #endif
 
 namespace forms {
@@ -104,12 +104,12 @@ void setUpPage(QPagedPaintDevice &page)
 {
     QPageSize paper(paperOfTerritory(paperTerritory()));
 #if defined(__GLIBC__)
-    if (const locale_t locale = newlocale(LC_PAPER_MASK, "", locale_t())) {
-        const auto width = static_cast<int>(
-            reinterpret_cast<std::intptr_t>(nl_langinfo_l(_NL_PAPER_WIDTH, locale)));
-        const auto height = static_cast<int>(
-            reinterpret_cast<std::intptr_t>(nl_langinfo_l(_NL_PAPER_HEIGHT, locale)));
-        freelocale(locale);
+    // The paper alone, which is there even where the locale's other parts are not.
+    if (std::setlocale(LC_PAPER, "")) {
+        const auto width =
+            static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)));
+        const auto height =
+            static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_HEIGHT)));
         if (width > 0 && height > 0)
             paper = QPageSize(QSizeF(width, height), QPageSize::Millimeter);
     }
