@@ -230,14 +230,17 @@ void App::useLanguages(const QStringList &languages, bool withQt)
         const QString code = translationOf(language, program);
         if (code.isEmpty())
             continue;
+        if (withQt) { // installed first, so that the program's own words come before Qt's
+            auto *qt = new QTranslator(qApp);
+            if (qt->load(QStringLiteral("qtbase_") + code,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                QCoreApplication::installTranslator(qt);
+            loaded << qt;
+        }
         auto *own = new QTranslator(qApp);
-        auto *qt = new QTranslator(qApp);
         if (own->load(program + QLatin1Char('_') + code, QStringLiteral(":/i18n")))
             QCoreApplication::installTranslator(own);
-        if (withQt && qt->load(QStringLiteral("qtbase_") + code,
-                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(qt);
-        loaded << qt << own;
+        loaded << own;
         return;
     }
 }
