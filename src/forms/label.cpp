@@ -129,19 +129,45 @@ void Label::setUp()
 {
     installLabelAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent, m_backColor.has_value());
+    standAsDesigned();
+}
+
+// Where it is designed, it takes its place before any label grown over it: those fit again, once
+// each, against the labels as they then stand. Then it fits its own caption.
+void Label::standAsDesigned()
+{
+    m_rect = m_designed;
     place();
+    const std::vector<QPointer<Label>> grown = grownLabels();
+    for (Label *other : grown)
+        if (other && other != this && other->parentWidget() == parentWidget() &&
+            other->m_rect != other->m_designed && other->crosses(*this))
+            other->fitCaption();
     fitCaption();
+}
+
+// Whether this label covers pixels of `other` that its design leaves to it. Some labels are
+// designed to share a row of pixels with a neighbour; growing, they share no more than that.
+bool Label::crosses(const Label &other) const
+{
+    const QRect there = pixelsOf(other.m_rect);
+    const QRect shared = pixelsOf(m_rect) & there;
+    return !shared.isEmpty() && !(pixelsOf(m_designed) & there).contains(shared);
 }
 
 // A caption longer than its label, as a translation may be, is shown whole: the label grows
 // across from its designed place, keeping its alignment, inside its window and clear of the
-// labels around it, as far as its words need to wrap into its height; where even that is not
-// enough (or its lines are taller, as Chinese and Japanese ones are), it grows downwards too,
-// as far as nothing is in the way. Boxed labels hold figures, which always fit.
+// labels around it, as far as its words need to wrap into its height, and takes the height its
+// lines then need; where that is more than designed (or its lines are taller, as Chinese and
+// Japanese ones are), it grows downwards, as far as nothing is in the way. Boxed labels hold figures, which always fit. It fits against
+// its neighbours as they stand and moves none of them, so fitting always ends.
 void Label::fitCaption()
 {
-    if (m_border != LabelBorder::None || !parentWidget())
+    m_rect = m_designed;
+    if (m_border != LabelBorder::None || !parentWidget()) {
+        place();
         return;
+    }
     const QRect designed = pixelsOf(m_designed);
     const QFontMetrics metrics(m_font);
     auto needs = [&](int width) {
@@ -152,22 +178,22 @@ void Label::fitCaption()
         const QRect need = needs(width);
         return need.width() <= width && need.height() <= height;
     };
-    // As wide as asked, and as tall as the caption then needs (wrapped lines, or the taller
-    // lines of Chinese and Japanese), never less than designed.
+    // As wide as asked, and as tall as the caption then needs: fewer lines than designed, more
+    // where they wrap, or the taller lines of Chinese and Japanese.
     auto across = [&](int width) {
         const int left = m_alignment == Alignment::Center
                              ? designed.left() - (width - designed.width()) / 2
                              : designed.left();
-        return QRect(left, designed.top(), width,
-                     std::max(designed.height(), needs(width).height()));
+        return QRect(left, designed.top(), width, needs(width).height());
     };
     const auto labels = parentWidget()->findChildren<Label *>(Qt::FindDirectChildrenOnly);
     auto free = [&](int width) {
         const QRect room = across(width);
         return parentWidget()->rect().contains(room) &&
                std::none_of(labels.begin(), labels.end(), [&](const Label *other) {
-                   return other != this && room.intersects(other->geometry()) &&
-                          !designed.intersects(other->geometry());
+                   const QRect there = pixelsOf(other->m_rect);
+                   return other != this && room.intersects(there) &&
+                          !(designed & there).contains(room & there);
                });
     };
     int narrow = designed.width(), wide = narrow;
@@ -195,8 +221,6 @@ void Label::fitCaption()
         const QRect shown = across(wide);
         m_rect = {pixelsToTwips(shown.left()), m_designed.top, pixelsToTwips(shown.width()),
                   pixelsToTwips(shown.height())};
-    } else {
-        m_rect = m_designed;
     }
     place();
 }
@@ -208,27 +232,21 @@ Label *Label::cloneHidden() const
     return copy;
 }
 
-// A label placed over one that grew for its caption leaves it less room: that one fits again.
 void Label::place()
 {
     setGeometry(pixelsOf(m_rect));
-    const std::vector<QPointer<Label>> grown = grownLabels(); // a fit may add to them
-    for (Label *other : grown)
-        if (other && other != this && other->parentWidget() == parentWidget() &&
-            other->m_rect != other->m_designed && other->geometry().intersects(geometry()))
-            other->fitCaption();
 }
 
 void Label::setLeft(float twips)
 {
-    m_designed.left = m_rect.left = twips;
-    place();
+    m_designed.left = twips;
+    standAsDesigned();
 }
 
 void Label::setTop(float twips)
 {
-    m_designed.top = m_rect.top = twips;
-    place();
+    m_designed.top = twips;
+    standAsDesigned();
 }
 
 void Label::setCaption(const QString &caption)

@@ -48,6 +48,8 @@ public:
     float top() const { return m_rect.top; }
     float width() const { return m_rect.width; }
     float height() const { return m_rect.height; }
+    // Where the window put it; left() to height() say where it stands, grown for its caption.
+    TwipsRect designedRect() const { return m_designed; }
     void setLeft(float twips);
     void setTop(float twips);
 
@@ -114,8 +116,10 @@ protected:
 private:
     Label(QWidget *client, const Label &model);
     void setUp();
-    void place();
+    void standAsDesigned();
     void fitCaption();
+    bool crosses(const Label &other) const;
+    void place();
     void lookChanged();
     QColor textColour() const;
     void paintFocusRing(QPainter &painter) const;
