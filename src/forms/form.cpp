@@ -93,12 +93,17 @@ private:
 
 namespace {
 
-// A key that shows where the focus is: neither a shortcut nor a modifier pressed alone.
+// A key that shows where the focus is, as browsers and GTK have it: one that moves the focus or
+// acts on what has it, not a shortcut, a modifier or a lock key.
 bool showsFocus(const QKeyEvent &key)
 {
     constexpr auto shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    return !(key.modifiers() & shortcut) && key.key() != Qt::Key_Shift &&
-           key.key() != Qt::Key_AltGr && key.key() != Qt::Key_CapsLock;
+    static const int moving[] = {Qt::Key_Tab,      Qt::Key_Backtab, Qt::Key_Left,   Qt::Key_Right,
+                                 Qt::Key_Up,       Qt::Key_Down,    Qt::Key_Home,   Qt::Key_End,
+                                 Qt::Key_PageUp,   Qt::Key_PageDown, Qt::Key_Return, Qt::Key_Enter,
+                                 Qt::Key_Space,    Qt::Key_Escape,  Qt::Key_Menu,   Qt::Key_F10};
+    return !(key.modifiers() & shortcut) &&
+           std::find(std::begin(moving), std::end(moving), key.key()) != std::end(moving);
 }
 
 qint16 keyCodeOf(int key)

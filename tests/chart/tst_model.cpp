@@ -20,7 +20,7 @@ using support::chart;
 namespace {
 
 const QStringList Keys =
-    QString("Left Right Up Down PgUp PgDown Enter Space Esc Tab Shift+Tab Ctrl+C").split(' ');
+    QString("Left Right Up Down PgUp PgDown Enter Space Esc Tab Shift+Tab Ctrl+C NumLock").split(' ');
 const QPoint Background[] = {{3, 30}, {200, 226}, {300, 100}, {300, 400}, {150, 426}};
 
 // Labels without a handler: titles, axis titles, the maker line, every header.
@@ -65,8 +65,8 @@ struct Model {
             linkFocused = false; // a press beside the link takes the focus from it
         if (press || e[0] == 'H' || e.startsWith("bg") || e == "link")
             keys = false; // the pointer hides the ring, a key other than a shortcut shows it
-        else if ((Keys.contains(e) && e != "Ctrl+C") || e == "Alt" || e == "F10")
-            keys = true;
+        else if ((Keys.contains(e) && e != "Ctrl+C" && e != "NumLock") || e == "Alt" || e == "F10")
+            keys = true; // a lock key shows nothing
         if (cell) {
             grid = e[0] == 'N', index = e.mid(1).toInt();
             mark();
