@@ -18,11 +18,11 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <clocale>
-#include <cstdint>
+#include <cstring>
 
 #if defined(__GLIBC__)
 #include <langinfo.h> // the C library's own paper of the locale, where it keeps one
+#include <locale.h>
 #endif
 
 namespace forms {
@@ -96,6 +96,19 @@ QLocale::Territory paperTerritory()
     return QLocale::AnyTerritory;
 }
 
+#if defined(__GLIBC__)
+// A number the C library keeps for a locale, such as the paper's size in millimetres. It comes in
+// the place of a string pointer, as the first word of it: read as glibc's own locale program
+// reads it, so that it is right on big-endian machines too.
+int localeNumber(nl_item item, locale_t locale)
+{
+    const char *const value = nl_langinfo_l(item, locale);
+    unsigned int word = 0;
+    std::memcpy(&word, &value, sizeof word);
+    return static_cast<int>(word);
+}
+#endif
+
 } // namespace
 
 // The paper the user's locale names: the C library's where it keeps one for that locale,
@@ -104,12 +117,12 @@ void setUpPage(QPagedPaintDevice &page)
 {
     QPageSize paper(paperOfTerritory(paperTerritory()));
 #if defined(__GLIBC__)
-    // The paper alone, which is there even where the locale's other parts are not.
-    if (std::setlocale(LC_PAPER, "")) {
-        const auto width =
-            static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)));
-        const auto height =
-            static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_HEIGHT)));
+    // The paper's locale read apart, without touching the locale of the whole program, which
+    // other threads may be using; it is there even where the locale's other parts are not.
+    if (const locale_t locale = newlocale(LC_PAPER_MASK, "", locale_t(nullptr))) {
+        const int width = localeNumber(_NL_PAPER_WIDTH, locale);
+        const int height = localeNumber(_NL_PAPER_HEIGHT, locale);
+        freelocale(locale);
         if (width > 0 && height > 0)
             paper = QPageSize(QSizeF(width, height), QPageSize::Millimeter);
     }

@@ -21,6 +21,7 @@
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 
+#include <clocale>
 #include <cmath>
 #include <map>
 
@@ -452,7 +453,9 @@ private slots:
             QApplication::setPalette(QPalette(Qt::black)); // a dark desktop
             const auto format = forms::drawingFormatOf(path);
             const double scale = file == "huge.png" ? 2e6 : qApp->devicePixelRatio();
+            std::setlocale(LC_PAPER, "C"); // the paper is read apart from the program's locale
             const std::optional<QString> failure = ChartAtRest::Export(path, *format, scale);
+            QCOMPARE(std::setlocale(LC_PAPER, nullptr), "C");
             QVERIFY(file == "huge.png" ? failure && !QFile::exists(path) : !failure);
             if (failure)
                 return;
