@@ -56,12 +56,12 @@ void Print(const forms::Form &owner)
         forms::printDialog(owner, *chartAtRest(), drawingInfo());
     if (!failure)
         return;
-    forms::messageBox(owner, failure->reason.isEmpty()
+    forms::messageBox(owner, failure->file.isEmpty()
                                  ? QCoreApplication::translate(
                                        "ChartAtRest", "The printer \u201C%1\u201D could not "
                                                       "print the chart.")
-                                       .arg(failure->where)
-                                 : cannotWrite(failure->where, failure->reason));
+                                       .arg(failure->printer)
+                                 : cannotWrite(failure->file, failure->reason));
 }
 
 void Save(const forms::Form &owner)
@@ -71,9 +71,10 @@ void Save(const forms::Form &owner)
         {{QCoreApplication::translate("ChartAtRest", "PDF document"), QStringLiteral("pdf")},
          {QCoreApplication::translate("ChartAtRest", "PNG image"), QStringLiteral("png")},
          {QCoreApplication::translate("ChartAtRest", "SVG drawing"), QStringLiteral("svg")}},
-        [&owner](const QString &fileName) {
-            const std::optional<QString> failure =
-                Export(fileName, *forms::drawingFormatOf(fileName), 1);
+        [&owner](const QString &fileName, int type) {
+            static const forms::DrawingFormat formats[] = {
+                forms::DrawingFormat::Pdf, forms::DrawingFormat::Png, forms::DrawingFormat::Svg};
+            const std::optional<QString> failure = Export(fileName, formats[type], 1);
             if (failure)
                 forms::messageBox(owner, cannotWrite(fileName, *failure));
             return !failure;

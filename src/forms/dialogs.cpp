@@ -32,7 +32,8 @@ bool askToReplace(QWidget *parent, const QString &title, const QString &fileName
 } // namespace
 
 void saveFileDialog(const Form &owner, const QString &title, const QString &suggestedName,
-                    const QList<FileType> &types, const std::function<bool(const QString &)> &save)
+                    const QList<FileType> &types,
+                    const std::function<bool(const QString &, int)> &save)
 {
     static QString lastFolder = QDir::homePath(); // where this run last saved a file
     QStringList filters;
@@ -41,40 +42,38 @@ void saveFileDialog(const Form &owner, const QString &title, const QString &sugg
     QFileDialog dialog(owner.window(), title, lastFolder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(types.value(0).extension);
-    const QString suggestion = suggestedName + QLatin1Char('.') + types.value(0).extension;
-    dialog.selectFile(suggestion);
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
-        dialog.setDefaultSuffix(types.value(int(filters.indexOf(filter))).extension);
-    });
+    dialog.selectFile(suggestedName + QLatin1Char('.') + types.value(0).extension);
     for (;;) {
         if (dialog.exec() != QDialog::Accepted)
             return;
-        QString fileName = dialog.selectedFiles().value(0);
-        const QFileInfo typed(fileName);
-        const QString chosen =
-            types.value(int(filters.indexOf(dialog.selectedNameFilter()))).extension;
-        const bool offered =
-            std::any_of(types.begin(), types.end(), [&typed](const FileType &type) {
-                return typed.suffix().compare(type.extension, Qt::CaseInsensitive) == 0;
-            });
-        // The dialog asked about the name as typed; a name the program changes is asked about
-        // here, before anything is replaced. (Qt's own dialog renames the suggestion when the
-        // type changes; GTK's leaves it.)
-        const bool untouched = typed.fileName() == suggestion && typed.suffix() != chosen;
-        if (!offered || untouched) {
-            if (untouched)
-                fileName.chop(typed.suffix().size() + 1);
+        const QString given = dialog.selectedFiles().value(0);
+        const QString suffix = QFileInfo(given).suffix();
+        const auto typed = std::find_if(types.begin(), types.end(), [&](const FileType &type) {
+            return suffix.compare(type.extension, Qt::CaseInsensitive) == 0;
+        });
+        // The type chosen decides. Where the list was left at its first type, or the dialog
+        // hands back one it was not offered, the name's extension does, if it names a type.
+        const int chosen = int(filters.indexOf(dialog.selectedNameFilter()));
+        const int type = chosen > 0                ? chosen
+                         : typed != types.end()    ? int(typed - types.begin())
+                                                   : 0;
+        QString fileName = given;
+        if (typed - types.begin() != type) {
+            fileName.chop(typed != types.end() ? suffix.size() + 1 : 0);
             if (fileName.endsWith(QLatin1Char('.')))
                 fileName.chop(1);
-            fileName += QLatin1Char('.') + chosen;
-            if (QFileInfo::exists(fileName) && !askToReplace(&dialog, title, fileName)) {
-                dialog.setDirectory(QFileInfo(fileName).absolutePath());
-                dialog.selectFile(QFileInfo(fileName).fileName());
-                continue;
-            }
+            fileName += QLatin1Char('.') + types[type].extension;
         }
-        if (save(fileName))
+        // The dialog asked about the name it hands back; a name the program made is asked about
+        // here, before it replaces a file. No brings the dialog back with the name as the user
+        // gave it, in its folder.
+        if (fileName != given && QFileInfo::exists(fileName) &&
+            !askToReplace(&dialog, title, fileName)) {
+            dialog.setDirectory(QFileInfo(given).absolutePath());
+            dialog.selectFile(QFileInfo(given).fileName());
+            continue;
+        }
+        if (save(fileName, type))
             lastFolder = QFileInfo(fileName).absolutePath();
         return;
     }
@@ -96,11 +95,11 @@ std::optional<PrintFailure> printDialog(const Form &owner, const Form &drawing,
         const QPageLayout paper = printer.pageLayout();
         const std::optional<QString> failure =
             saveDrawing(drawing, file, DrawingFormat::Pdf, 1, document, &paper);
-        return failure ? std::optional(PrintFailure{file, *failure}) : std::nullopt;
+        return failure ? std::optional(PrintFailure{{}, file, *failure}) : std::nullopt;
     }
     printer.setResolution(PageDpi);
     if (!drawOnPage(drawing, printer, document.title) || printer.printerState() == QPrinter::Error)
-        return PrintFailure{printer.printerName(), {}};
+        return PrintFailure{printer.printerName(), {}, {}};
     return std::nullopt;
 }
 

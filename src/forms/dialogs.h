@@ -18,18 +18,21 @@ struct FileType {
 };
 
 // The desktop's dialog for saving a file, over `owner`, opening in the folder where this run
-// last saved a file and proposing `suggestedName` plus the first type's extension; `save`
-// writes the file chosen and says whether it did. The type chosen wins over the extension of a
-// suggestion left as it was, and a name that ends in none of the types' extensions takes the
-// chosen type's; the user is asked before a name so changed replaces a file, and the dialog
-// comes back in that name's folder if not. Nothing is saved when the user cancels.
+// last saved a file and proposing `suggestedName` plus the first type's extension; `save` writes
+// the file chosen, as the type at that index of `types`, and says whether it did. The type chosen
+// decides, and the name takes its extension; where the list is left at its first type, a name
+// that ends in another type's extension is saved as that type. The user is asked before a name
+// the program changed replaces a file, and the dialog comes back with the name as given if not.
+// Nothing is saved when the user cancels.
 void saveFileDialog(const Form &owner, const QString &title, const QString &suggestedName,
-                    const QList<FileType> &types, const std::function<bool(const QString &)> &save);
+                    const QList<FileType> &types,
+                    const std::function<bool(const QString &, int)> &save);
 
-// What stopped a print: the printer's name or the file printed to, with the system's reason
-// where it gives one.
+// What stopped a print: the printer, or the file printed to with the system's reason where it
+// gives one.
 struct PrintFailure {
-    QString where;
+    QString printer;
+    QString file;
     QString reason;
 };
 

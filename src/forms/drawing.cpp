@@ -3,7 +3,6 @@
 #include "form.h"
 #include "label.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QImage>
@@ -19,6 +18,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #if defined(__GLIBC__)
 #include <langinfo.h> // the C library's own paper of the locale, where it keeps one
@@ -133,67 +133,80 @@ void setUpPage(QPagedPaintDevice &page)
 }
 
 // The heading at the top of the page, the chart under it as large as it fits, both centred
-// across.
+// across. A page whose margins leave no room for them is not drawn on.
 bool drawOnPage(const Form &form, QPagedPaintDevice &page, const QString &heading)
 {
-    QPainter painter;
-    if (!painter.begin(&page))
-        return false;
     const QFont font = resolveFont(HeadingFont);
-    const QFontMetrics metrics(font, &page);
-    const int headingHeight = metrics.height() * 2;
+    const int headingHeight = QFontMetrics(font, &page).height() * 2;
+    const QSize client = form.client()->size();
+    const double scale = std::min(page.width() / double(client.width()),
+                                  (page.height() - headingHeight) / double(client.height()));
+    QPainter painter;
+    if (scale <= 0 || !painter.begin(&page))
+        return false;
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(QRect(0, 0, page.width(), headingHeight),
                      Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, heading);
-
-    const QSize client = form.client()->size();
-    const double scale = std::min(page.width() / double(client.width()),
-                                  (page.height() - headingHeight) / double(client.height()));
     painter.translate((page.width() - client.width() * scale) / 2, headingHeight);
     painter.scale(scale, scale);
     drawClient(form, painter, Ground::Paper);
     return painter.end();
 }
 
+namespace {
+
+// Where a drawing goes. A file is replaced whole or not at all: it is written to a temporary file
+// beside it, renamed into place once complete. A device or a pipe holds no file to keep and is
+// written straight.
+std::unique_ptr<QFileDevice> openTarget(const QString &fileName)
+{
+    const QFileInfo target(fileName);
+    std::unique_ptr<QFileDevice> file;
+    if (target.exists() && !target.isFile() && !target.isDir())
+        file = std::make_unique<QFile>(fileName);
+    else
+        file = std::make_unique<QSaveFile>(fileName);
+    file->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    return file;
+}
+
+// The target as the writers see it: each write is taken whole or fails at once, with the file's
+// reason. A disk that fills up takes part of a write first, which the PDF writer, for one, would
+// never notice.
+class WholeWrites : public QIODevice {
+    Q_OBJECT
+public:
+    explicit WholeWrites(QFileDevice &file) : m_file(file) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        for (qint64 done = 0; done < size;) {
+            const qint64 written = m_file.write(data + done, size - done);
+            if (written <= 0) {
+                setErrorString(m_file.errorString());
+                return -1;
+            }
+            done += written;
+        }
+        return size;
+    }
+
+private:
+    QFileDevice &m_file;
+};
+
+} // namespace
+
 std::optional<QString> saveDrawing(const Form &form, const QString &fileName, DrawingFormat format,
                                    double scale, const DrawingInfo &info, const QPageLayout *paper)
 {
-    QByteArray drawing;
-    QBuffer buffer(&drawing);
-    buffer.open(QIODevice::WriteOnly);
     const QSize size = form.client()->size();
-    switch (format) {
-    case DrawingFormat::Pdf: {
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(PageDpi);
-        pdf.setTitle(info.title);
-        pdf.setCreator(info.creator);
-        if (paper)
-            pdf.setPageLayout(*paper);
-        else
-            setUpPage(pdf);
-        if (!drawOnPage(form, pdf, info.title))
-            return QString();
-        break;
-    }
-    case DrawingFormat::Svg: {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setTitle(info.title);
-        svg.setResolution(PageDpi);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(), size));
-        QPainter painter;
-        if (!painter.begin(&svg))
-            return QString();
-        drawClient(form, painter, Ground::Window);
-        if (!painter.end())
-            return QString();
-        break;
-    }
-    case DrawingFormat::Png: {
-        QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    QImage image; // a PNG is drawn before its file is touched
+    if (format == DrawingFormat::Png) {
+        image = QImage(size * scale, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(scale);
         image.fill(Qt::transparent);
         QPainter painter;
@@ -203,27 +216,56 @@ std::optional<QString> saveDrawing(const Form &form, const QString &fileName, Dr
         painter.end();
         image.setText(QStringLiteral("Title"), info.title);
         image.setText(QStringLiteral("Software"), info.creator);
-        QImageWriter png(&buffer, "png");
-        if (!png.write(image))
-            return png.errorString();
-        break;
-    }
     }
 
-    // Written whole or not at all. A write that stops short (a full disk) and a last flush that
-    // fails are failures too, which the temporary file, left uncommitted, does not survive.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    for (qint64 done = 0; done < drawing.size();) {
-        const qint64 written = file.write(drawing.constData() + done, drawing.size() - done);
-        if (written <= 0)
-            return file.errorString();
-        done += written;
+    const std::unique_ptr<QFileDevice> file = openTarget(fileName);
+    if (!file->isOpen())
+        return file->errorString();
+    WholeWrites target(*file);
+    // The file's reason where it gave one; none where the drawing itself could not be made.
+    const auto failed = [&file] {
+        return file->error() == QFileDevice::NoError ? QString() : file->errorString();
+    };
+    switch (format) {
+    case DrawingFormat::Pdf: {
+        QPdfWriter pdf(&target);
+        pdf.setResolution(PageDpi);
+        pdf.setTitle(info.title);
+        pdf.setCreator(info.creator);
+        if (paper)
+            pdf.setPageLayout(*paper);
+        else
+            setUpPage(pdf);
+        // The writer goes on past a write the file refused; the file remembers it.
+        if (!drawOnPage(form, pdf, info.title) || file->error() != QFileDevice::NoError)
+            return failed();
+        break;
     }
-    if (!file.flush() || !file.commit())
-        return file.errorString();
+    case DrawingFormat::Svg: {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&target);
+        svg.setTitle(info.title);
+        svg.setResolution(PageDpi);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(), size));
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return failed();
+        drawClient(form, painter, Ground::Window);
+        if (!painter.end() || file->error() != QFileDevice::NoError)
+            return failed();
+        break;
+    }
+    case DrawingFormat::Png:
+        if (!QImageWriter(&target, "png").write(image))
+            return failed();
+        break;
+    }
+    if (auto *whole = qobject_cast<QSaveFile *>(file.get()); whole && !whole->commit())
+        return whole->errorString();
     return {};
 }
 
 } // namespace forms
+
+#include "drawing.moc"

@@ -10,6 +10,8 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -413,113 +415,187 @@ private slots:
     }
 
     // The chart taken away, read back against the printed tables; a PNG is the window's picture
-    // at rest, in its light colours even on a dark desktop.
+    // at rest, in its light colours even on a dark desktop. A step that fails is told, with the
+    // system's reason, and writes nothing: a disk or a device that is full, a drawing too large,
+    // a page with no room for the chart, a printer that cannot start.
     void takenAway_data()
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("file");
-        const char *rows[][3] = {
-            {"PDF exported", "export", "chart.PDF"},
-            {"PNG exported on a dark desktop", "export", "chart.png"},
-            {"a PNG too large to draw told", "export", "huge.png"},
-            {"PDF printed to a file", "print", "printed.pdf"},
-            {"PDF saved from a name ending in a dot, then not over it", "save", "Chart 2024.05."},
-            {"PNG chosen for the suggestion left as GTK leaves it", "save",
-             "Transformer Loading Chart.png"},
-            {"a save to a full disk told, its folder not kept", "save", "full/chart.pdf"},
-            {"a print to a full disk told", "print", "full/printed.pdf"},
+        QTest::addColumn<QString>("told"); // "" where all went well
+        const char *rows[][4] = {
+            {"PDF exported", "export", "chart.PDF", ""},
+            {"PNG exported on a dark desktop", "export", "chart.png", ""},
+            {"a PNG too large to draw told", "export", "huge.png", "the chart could not be drawn"},
+            {"a PNG to a full device told, the device kept", "export", "device.png",
+             "No space left on device"},
+            {"PDF printed to a file", "print", "printed.pdf", ""},
+            {"a print to a full disk told", "print", "full/printed.pdf",
+             "Cannot write \u201C%1\u201D: No space left on device"},
+            {"a print on paper with no room for the chart told", "print", "small.pdf",
+             "Cannot write \u201C%1\u201D: the chart could not be drawn"},
+            {"a printer that cannot start told", "print", "",
+             "The printer \u201C\u201D could not print the chart."},
         };
         for (const auto &row : rows)
-            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]);
+            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2]) << QString(row[3]);
     }
 
     void takenAway()
     {
         QFETCH(QString, how);
         QFETCH(QString, file);
+        QFETCH(QString, told);
         QTemporaryDir dir;
-        const QString path = dir.filePath(file), written = path + (path.endsWith('.') ? "pdf" : "");
+        const QString path = dir.filePath(file);
+        told = told.arg(path);
         QImage atRest = chart().client()->grab().toImage();
         atRest.setDevicePixelRatio(1); // as a file has it
         chart().lblNeon_Click(47);
-        QWindow *window = chart().window()->windowHandle();
-        QString told;
+        QString heard;
         const bool full = file.startsWith("full/"); // a disk of 16 KB, less than a page takes
         const QStringList disk{"-t", "tmpfs", "-o", "size=16k", "tmpfs", dir.filePath("full")};
         if (full && (!QDir(dir.path()).mkdir("full") || QProcess::execute("mount", disk) != 0))
             QSKIP("no tmpfs can be mounted here");
         auto unmount = qScopeGuard([&] { full ? QProcess::execute("umount", {disk.last()}) : 0; });
+        if (file == "device.png")
+            QVERIFY(QFile::link("/dev/full", path));
         if (how == "export") {
             QApplication::setPalette(QPalette(Qt::black)); // a dark desktop
-            const auto format = forms::drawingFormatOf(path);
             const double scale = file == "huge.png" ? 2e6 : qApp->devicePixelRatio();
             std::setlocale(LC_PAPER, "C"); // the paper is read apart from the program's locale
-            const std::optional<QString> failure = ChartAtRest::Export(path, *format, scale);
+            const std::optional<QString> failure =
+                ChartAtRest::Export(path, *forms::drawingFormatOf(path), scale);
             QCOMPARE(std::setlocale(LC_PAPER, nullptr), "C");
-            QVERIFY(file == "huge.png" ? failure && !QFile::exists(path) : !failure);
             if (failure)
-                return;
+                heard = failure->isEmpty() ? "the chart could not be drawn" : *failure;
         } else {
-            support::onDialog([&](QWidget *dialog) {
-                if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
-                    files->setDirectory(dir.path());
-                    if (file.endsWith(".png")) // the type changed, and the name changed back
-                        files->selectNameFilter(files->nameFilters()[1]);
-                    files->selectFile(file.endsWith(".png") ? "Transformer Loading Chart.pdf"
-                                                            : file);
-                } else // the print dialog, on its printer to a PDF file
-                    dialog->findChild<QLineEdit *>("filename")->setText(path);
-                if (file.contains('/')) // the message box that tells of the failure
-                    support::onDialog([&told](QWidget *box) {
-                        told = qobject_cast<QMessageBox *>(box)->text();
-                        box->close();
-                    });
+            support::onDialog([&](QWidget *dialog) { // the print dialog, on its printer to a file
+                dialog->findChild<QLineEdit *>("filename")->setText(path);
+                QPrinter *printer = qobject_cast<QPrintDialog *>(dialog)->printer();
+                QObject::connect(qobject_cast<QDialog *>(dialog), &QDialog::accepted, dialog,
+                                 [printer, file] { // what the dialog set, changed for the row
+                                     if (file.isEmpty())
+                                         printer->setOutputFileName({});
+                                     if (file == "small.pdf")
+                                         printer->setPageSize(QPageSize(QSizeF(20, 20),
+                                                                        QPageSize::Millimeter));
+                                 });
+                support::onDialog([&heard](QWidget *box) { // the message box that tells
+                    heard = qobject_cast<QMessageBox *>(box)->text();
+                    box->close();
+                });
                 qobject_cast<QDialog *>(dialog)->accept();
             });
-            QTest::keyClick(window, how == "print" ? Qt::Key_P : Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(chart().window()->windowHandle(), Qt::Key_P, Qt::ControlModifier);
+            QTRY_VERIFY(!QApplication::activeModalWidget());
         }
-        if (full) {
-            QCOMPARE(told,
-                     QString("Cannot write \u201C%1\u201D: No space left on device").arg(path));
-            QVERIFY(!QFile::exists(path));
+        QCOMPARE(heard, told);
+        if (!told.isEmpty()) {
+            QVERIFY(file == "device.png" ? QFileInfo(path).symLinkTarget() == "/dev/full"
+                                         : file.isEmpty() || !QFile::exists(path));
         } else if (const QImage png(path); file.endsWith(".png")) {
-            QCOMPARE(png.size(), how == "save" ? chart().client()->size() : atRest.size());
-            QVERIFY(how == "save" || png == atRest.convertToFormat(png.format()));
+            QVERIFY(png == atRest.convertToFormat(png.format()));
         } else { // its title, then the figures row by row, on white paper
             QStringList want{"Transformer Loading Chart"};
             for (const auto *figures : {&Argon, &Neon})
                 for (QString row : printedRows(*figures))
                     want << row.remove("Volts\t").replace('\t', ' ');
-            QCOMPARE(readBack(written), want);
+            QCOMPARE(readBack(path), want);
         }
-        if (how != "save" || file.endsWith(".png"))
-            return;
-        // Save As again opens where the last file was written, not where none could be; a name
-        // it extends is asked about before it replaces a file, and No comes back in its folder.
-        QFile old(written);
-        QVERIFY(full || (old.open(QIODevice::WriteOnly) && old.write("old") == 3));
-        old.close();
-        QString opened, back;
-        support::onDialog([&](QWidget *dialog) {
-            auto *files = qobject_cast<QFileDialog *>(dialog);
-            opened = files->directory().absolutePath();
-            files->setDirectory(QDir::rootPath()); // the name typed with its folder
-            files->findChild<QLineEdit *>("fileNameEdit")->setText(path);
-            support::onDialog([&](QWidget *question) {
-                told = qobject_cast<QMessageBox *>(question)->text();
-                QTest::keyClick(question, Qt::Key_Return); // its default: keep the file
-                support::onDialog([&back](QWidget *again) {
-                    back = qobject_cast<QFileDialog *>(again)->directory().absolutePath();
-                    again->close();
-                });
+    }
+
+    // Save As through Qt's own dialog, round by round: the type chosen ("any": one it was not
+    // offered) and the name typed; where the program asks ('?'), No, its default, brings the
+    // dialog back; where the dialog itself asks ('!'), Yes. Each row's folder holds a keep.pdf
+    // that stays as it was; each Save As opens where the last file was written.
+    void saveAs_data()
+    {
+        QTest::addColumn<QStringList>("rounds");
+        QTest::addColumn<QString>("written"); // "" where nothing can be
+        auto row = [](const char *name, const QStringList &rounds, const char *written) {
+            QTest::newRow(name) << rounds << QString(written);
+        };
+        row("a name ending in a dot takes the type's extension", {"pdf Chart 2024.05."},
+            "Chart 2024.05.pdf");
+        row("the suggestion, as GTK leaves it, takes the type chosen",
+            {"png Transformer Loading Chart.pdf"}, "Transformer Loading Chart.png");
+        row("a name's type where the list is left at its first", {"pdf plain.svg"}, "plain.svg");
+        row("a name's type where the dialog gives one not offered", {"any plain.svg"}, "plain.svg");
+        row("a full disk told, its folder not kept", {"pdf full/chart.pdf"}, "");
+        row("No keeps the file and the name as typed, and the type chosen next decides",
+            {"pdf keep?", "png keep.pdf!"}, "keep.png");
+    }
+
+    void saveAs()
+    {
+        QFETCH(QStringList, rounds);
+        QFETCH(QString, written);
+        static QTemporaryDir folders;
+        static QString last = QDir::homePath(); // where the last file was written
+        const QString dir = folders.filePath(QString::number(QDir(folders.path()).count()));
+        QVERIFY(QDir().mkpath(dir + "/full"));
+        QFile keep(dir + "/keep.pdf");
+        QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("old") == 3);
+        keep.close();
+        const QStringList disk{"-t", "tmpfs", "-o", "size=16k", "tmpfs", dir + "/full"};
+        if (written.isEmpty() && QProcess::execute("mount", disk) != 0)
+            QSKIP("no tmpfs can be mounted here");
+        auto unmount = qScopeGuard([&] { QProcess::execute("umount", {disk.last()}); });
+        QStringList opened, shown, told;
+        std::function<void(int)> round = [&](int n) {
+            support::onDialog([&, n](QWidget *dialog) {
+                auto *files = qobject_cast<QFileDialog *>(dialog);
+                auto *name = files->findChild<QLineEdit *>("fileNameEdit");
+                opened << files->directory().absolutePath();
+                shown << name->text();
+                const QString type = rounds[n].section(' ', 0, 0);
+                if (type == "any")
+                    files->setNameFilters({"All files (*)"});
+                else
+                    files->selectNameFilter(files->nameFilters()[QString("pdfpngsvg").indexOf(type) / 3]);
+                files->setDirectory(dir);
+                name->setText(QString(rounds[n].section(' ', 1)).remove(QRegularExpression("[?!]$")));
+                if (QString("?!").contains(rounds[n].back()) || written.isEmpty())
+                    support::onDialog([&, n](QWidget *shown) { // a question, or the failure told
+                        auto *box = qobject_cast<QMessageBox *>(shown);
+                        told << box->text();
+                        if (rounds[n].endsWith('!'))
+                            return box->button(QMessageBox::Yes)->click();
+                        QTest::keyClick(box, written.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
+                        if (!written.isEmpty())
+                            round(n + 1);
+                    });
+                static_cast<QDialog *>(files)->accept();
             });
-            full ? void(dialog->close()) : qobject_cast<QDialog *>(dialog)->accept();
-        });
-        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
-        QVERIFY(full ? opened != dir.filePath("full")
-                     : opened == dir.path() && back == dir.path() &&
-                           told.startsWith(written + " already exists"));
-        QVERIFY(full || (old.open(QIODevice::ReadOnly) && old.readAll() == "old"));
+        };
+        round(0);
+        QTest::keyClick(chart().window()->windowHandle(), Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+
+        QCOMPARE(opened.value(0), last);
+        QCOMPARE(shown.value(0), "Transformer Loading Chart.pdf");
+        QVERIFY(keep.open(QIODevice::ReadOnly) && keep.readAll() == "old");
+        if (written.isEmpty()) {
+            QCOMPARE(told, QStringList{QString("Cannot write \u201C%1/full/chart.pdf\u201D: No "
+                                               "space left on device").arg(dir)});
+            QCOMPARE(QDir(dir + "/full").count(), 2u); // . and ..
+            return;
+        }
+        if (rounds[0].endsWith('?')) { // asked by the program, then by the dialog
+            QVERIFY(told.size() == 2 && told[0].startsWith(dir + "/keep.pdf already exists") &&
+                    told[1].startsWith("keep.pdf already exists"));
+            QCOMPARE(opened.value(1), dir);
+            QCOMPARE(shown.value(1), rounds[0].section(' ', 1).chopped(1));
+        }
+        QStringList files{"keep.pdf", written};
+        files.sort();
+        QCOMPARE(QDir(dir).entryList(QDir::Files, QDir::Name), files);
+        QFile out(dir + '/' + written);
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        const QByteArray head = out.read(5);
+        QCOMPARE(head, written.endsWith("pdf") ? "%PDF-" : written.endsWith("png") ? "\x89PNG\r" : "<?xml");
+        last = dir;
     }
 
     // Each translation complete, and every label showing it whole in the chart and the About box.
