@@ -54,9 +54,9 @@ void saveFileDialog(const Form &owner, const QString &title, const QString &sugg
         // The type chosen decides. Where the list was left at its first type, or the dialog
         // hands back one it was not offered, the name's extension does, if it names a type.
         const int chosen = int(filters.indexOf(dialog.selectedNameFilter()));
-        const int type = chosen > 0                ? chosen
-                         : typed != types.end()    ? int(typed - types.begin())
-                                                   : 0;
+        const int type = chosen > 0             ? chosen
+                         : typed != types.end() ? int(typed - types.begin())
+                                                : 0;
         QString fileName = given;
         if (typed - types.begin() != type) {
             fileName.chop(typed != types.end() ? suffix.size() + 1 : 0);

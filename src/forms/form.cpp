@@ -98,10 +98,10 @@ namespace {
 bool showsFocus(const QKeyEvent &key)
 {
     constexpr auto shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    static const int moving[] = {Qt::Key_Tab,      Qt::Key_Backtab, Qt::Key_Left,   Qt::Key_Right,
-                                 Qt::Key_Up,       Qt::Key_Down,    Qt::Key_Home,   Qt::Key_End,
-                                 Qt::Key_PageUp,   Qt::Key_PageDown, Qt::Key_Return, Qt::Key_Enter,
-                                 Qt::Key_Space,    Qt::Key_Escape,  Qt::Key_Menu,   Qt::Key_F10};
+    static const int moving[] = {Qt::Key_Tab,    Qt::Key_Backtab,  Qt::Key_Left,   Qt::Key_Right,
+                                 Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Home,   Qt::Key_End,
+                                 Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Return, Qt::Key_Enter,
+                                 Qt::Key_Space,  Qt::Key_Escape,   Qt::Key_Menu,   Qt::Key_F10};
     return !(key.modifiers() & shortcut) &&
            std::find(std::begin(moving), std::end(moving), key.key()) != std::end(moving);
 }

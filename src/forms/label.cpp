@@ -159,8 +159,9 @@ bool Label::crosses(const Label &other) const
 // across from its designed place, keeping its alignment, inside its window and clear of the
 // labels around it, as far as its words need to wrap into its height, and takes the height its
 // lines then need; where that is more than designed (or its lines are taller, as Chinese and
-// Japanese ones are), it grows downwards, as far as nothing is in the way. Boxed labels hold figures, which always fit. It fits against
-// its neighbours as they stand and moves none of them, so fitting always ends.
+// Japanese ones are), it grows downwards, as far as nothing is in the way. Boxed labels hold
+// figures, which always fit. It fits against its neighbours as they stand and moves none of them,
+// so fitting always ends.
 void Label::fitCaption()
 {
     m_rect = m_designed;

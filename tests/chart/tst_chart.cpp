@@ -10,6 +10,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -416,8 +417,8 @@ private slots:
 
     // The chart taken away, read back against the printed tables; a PNG is the window's picture
     // at rest, in its light colours even on a dark desktop. A step that fails is told, with the
-    // system's reason, and writes nothing: a disk or a device that is full, a drawing too large,
-    // a page with no room for the chart, a printer that cannot start.
+    // system's reason, and writes nothing: a device that is full, a drawing too large, a page with
+    // no room for the chart, a printer that cannot start.
     void takenAway_data()
     {
         QTest::addColumn<QString>("how");
@@ -430,8 +431,6 @@ private slots:
             {"a PNG to a full device told, the device kept", "export", "device.png",
              "No space left on device"},
             {"PDF printed to a file", "print", "printed.pdf", ""},
-            {"a print to a full disk told", "print", "full/printed.pdf",
-             "Cannot write \u201C%1\u201D: No space left on device"},
             {"a print on paper with no room for the chart told", "print", "small.pdf",
              "Cannot write \u201C%1\u201D: the chart could not be drawn"},
             {"a printer that cannot start told", "print", "",
@@ -453,13 +452,7 @@ private slots:
         atRest.setDevicePixelRatio(1); // as a file has it
         chart().lblNeon_Click(47);
         QString heard;
-        const bool full = file.startsWith("full/"); // a disk of 16 KB, less than a page takes
-        const QStringList disk{"-t", "tmpfs", "-o", "size=16k", "tmpfs", dir.filePath("full")};
-        if (full && (!QDir(dir.path()).mkdir("full") || QProcess::execute("mount", disk) != 0))
-            QSKIP("no tmpfs can be mounted here");
-        auto unmount = qScopeGuard([&] { full ? QProcess::execute("umount", {disk.last()}) : 0; });
-        if (file == "device.png")
-            QVERIFY(QFile::link("/dev/full", path));
+        QVERIFY(file != "device.png" || QFile::link("/dev/full", path));
         if (how == "export") {
             QApplication::setPalette(QPalette(Qt::black)); // a dark desktop
             const double scale = file == "huge.png" ? 2e6 : qApp->devicePixelRatio();
@@ -478,8 +471,8 @@ private slots:
                                      if (file.isEmpty())
                                          printer->setOutputFileName({});
                                      if (file == "small.pdf")
-                                         printer->setPageSize(QPageSize(QSizeF(20, 20),
-                                                                        QPageSize::Millimeter));
+                                         printer->setPageSize(
+                                             QPageSize(QSizeF(20, 20), QPageSize::Millimeter));
                                  });
                 support::onDialog([&heard](QWidget *box) { // the message box that tells
                     heard = qobject_cast<QMessageBox *>(box)->text();
@@ -534,14 +527,15 @@ private slots:
         static QTemporaryDir folders;
         static QString last = QDir::homePath(); // where the last file was written
         const QString dir = folders.filePath(QString::number(QDir(folders.path()).count()));
-        QVERIFY(QDir().mkpath(dir + "/full"));
         QFile keep(dir + "/keep.pdf");
-        QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("old") == 3);
+        QVERIFY(QDir().mkpath(dir + "/full") && keep.open(QIODevice::WriteOnly) &&
+                keep.write("old"));
         keep.close();
         const QStringList disk{"-t", "tmpfs", "-o", "size=16k", "tmpfs", dir + "/full"};
         if (written.isEmpty() && QProcess::execute("mount", disk) != 0)
             QSKIP("no tmpfs can be mounted here");
-        auto unmount = qScopeGuard([&] { QProcess::execute("umount", {disk.last()}); });
+        auto unmount =
+            qScopeGuard([&] { written.isEmpty() && QProcess::execute("umount", {disk.last()}); });
         QStringList opened, shown, told;
         std::function<void(int)> round = [&](int n) {
             support::onDialog([&, n](QWidget *dialog) {
@@ -549,23 +543,20 @@ private slots:
                 auto *name = files->findChild<QLineEdit *>("fileNameEdit");
                 opened << files->directory().absolutePath();
                 shown << name->text();
-                const QString type = rounds[n].section(' ', 0, 0);
-                if (type == "any")
+                if (const int type = QString("pdfpngsvg").indexOf(rounds[n].left(3)); type < 0)
                     files->setNameFilters({"All files (*)"});
                 else
-                    files->selectNameFilter(files->nameFilters()[QString("pdfpngsvg").indexOf(type) / 3]);
+                    files->selectNameFilter(files->nameFilters()[type / 3]);
                 files->setDirectory(dir);
-                name->setText(QString(rounds[n].section(' ', 1)).remove(QRegularExpression("[?!]$")));
-                if (QString("?!").contains(rounds[n].back()) || written.isEmpty())
-                    support::onDialog([&, n](QWidget *shown) { // a question, or the failure told
-                        auto *box = qobject_cast<QMessageBox *>(shown);
-                        told << box->text();
-                        if (rounds[n].endsWith('!'))
-                            return box->button(QMessageBox::Yes)->click();
-                        QTest::keyClick(box, written.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
-                        if (!written.isEmpty())
-                            round(n + 1);
-                    });
+                name->setText(rounds[n].mid(4).remove(QRegularExpression("[?!]$")));
+                support::onDialog([&, n](QWidget *box) { // a question, or the failure told
+                    told << qobject_cast<QMessageBox *>(box)->text();
+                    if (rounds[n].endsWith('!'))
+                        return qobject_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click();
+                    QTest::keyClick(box, Qt::Key_Escape); // No, or OK
+                    if (rounds[n].endsWith('?'))
+                        round(n + 1);
+                });
                 static_cast<QDialog *>(files)->accept();
             });
         };
@@ -573,28 +564,24 @@ private slots:
         QTest::keyClick(chart().window()->windowHandle(), Qt::Key_S, Qt::ControlModifier);
         QTRY_VERIFY(!QApplication::activeModalWidget());
 
-        QCOMPARE(opened.value(0), last);
-        QCOMPARE(shown.value(0), "Transformer Loading Chart.pdf");
+        QVERIFY(opened.value(0) == last && shown.value(0) == "Transformer Loading Chart.pdf");
         QVERIFY(keep.open(QIODevice::ReadOnly) && keep.readAll() == "old");
-        if (written.isEmpty()) {
-            QCOMPARE(told, QStringList{QString("Cannot write \u201C%1/full/chart.pdf\u201D: No "
-                                               "space left on device").arg(dir)});
-            QCOMPARE(QDir(dir + "/full").count(), 2u); // . and ..
+        QStringList want{written.isEmpty() ? "Cannot write \u201C" + dir +
+                                                 "/full/chart.pdf\u201D: No space left on device"
+                                           : ""};
+        if (rounds[0].endsWith('?')) // asked by the program, then by the dialog, back as typed
+            want = QStringList{dir + "/keep.pdf already exists.", "keep.pdf already exists.", dir,
+                               "keep"};
+        QCOMPARE(told.replaceInStrings(QRegularExpression("\n.*"), "") + opened.mid(1) +
+                     shown.mid(1),
+                 want.filter(QRegularExpression(".")));
+        QCOMPARE(QDir(dir).count() + QDir(dir + "/full").count(), written.isEmpty() ? 6u : 7u);
+        if (written.isEmpty())
             return;
-        }
-        if (rounds[0].endsWith('?')) { // asked by the program, then by the dialog
-            QVERIFY(told.size() == 2 && told[0].startsWith(dir + "/keep.pdf already exists") &&
-                    told[1].startsWith("keep.pdf already exists"));
-            QCOMPARE(opened.value(1), dir);
-            QCOMPARE(shown.value(1), rounds[0].section(' ', 1).chopped(1));
-        }
-        QStringList files{"keep.pdf", written};
-        files.sort();
-        QCOMPARE(QDir(dir).entryList(QDir::Files, QDir::Name), files);
-        QFile out(dir + '/' + written);
-        QVERIFY(out.open(QIODevice::ReadOnly));
-        const QByteArray head = out.read(5);
-        QCOMPARE(head, written.endsWith("pdf") ? "%PDF-" : written.endsWith("png") ? "\x89PNG\r" : "<?xml");
+        QCOMPARE(QMimeDatabase()
+                     .mimeTypeForFile(dir + '/' + written, QMimeDatabase::MatchContent)
+                     .preferredSuffix(),
+                 QFileInfo(written).suffix());
         last = dir;
     }
 
@@ -602,18 +589,26 @@ private slots:
     void translations_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("region"); // the user's: one without its own translation
-        for (const QString &language : QString("de fr es it pt_BR pl nl ru tr zh_CN ja").split(' '))
-            QTest::newRow(qPrintable(language))
-                << language
+        QTest::addColumn<QString>("region");    // the user's: one without its own translation
+        QTest::addColumn<QStringList>("gases"); // argon and neon in the words of the sign trade
+        const char *rows[][3] = {
+            {"de", "ARGON", "NEON"}, {"fr", "ARGON", "NÉON"},      {"es", "ARGÓN", "NEÓN"},
+            {"it", "ARGON", "NEON"}, {"pt_BR", "ARGÔNIO", "NEON"}, {"pl", "ARGON", "NEON"},
+            {"nl", "ARGON", "NEON"}, {"ru", "АРГОН", "НЕОН"},      {"tr", "ARGON", "NEON"},
+            {"zh_CN", "氩", "氖"},   {"ja", "アルゴン", "ネオン"}};
+        for (const auto &[language, argon, neon] : rows)
+            QTest::newRow(language)
+                << QString(language)
                 << QMap<QString, QString>{{"pt_BR", "pt_PT"}, {"zh_CN", "zh_SG"}}.value(
-                       language, language + "_XX");
+                       language, language + QString("_XX"))
+                << QStringList{argon, neon};
     }
 
     void translations()
     {
         QFETCH(QString, language);
         QFETCH(QString, region);
+        QFETCH(QStringList, gases);
         // Every message finished, with its source's placeholders, figures, units and accelerator.
         auto kept = [](QString text) { // Russian writes mm "мм"
             static const QRegularExpression mark("%\\d|\\d+|\\bmm\\b|&amp;",
@@ -643,7 +638,8 @@ private slots:
         forms::App::useLanguages({region, "en"}); // its language's, or another region's
         auto english = qScopeGuard([] { forms::App::useLanguages({"en"}); });
         support::startProgram();
-        QVERIFY(chart().mnuView->caption() != "&View");
+        const QString argon = chart().Label3[0].caption(), neon = chart().Label3[1].caption();
+        QVERIFY(argon.contains(gases[0]) && neon.contains(gases[1]) && !argon.contains(gases[1]));
         showsWhole(chart().client());
         whileAboutIsOpen([](frmAbout &about) { showsWhole(about.client()); });
         for (const QStringList &english : {QStringList{"en_GB", language}, QStringList{"zh_TW"}}) {
