@@ -666,7 +666,7 @@ private slots:
         QWidget room; // 200 by 100 pixels
         room.resize(pixels(0, 0, 3000, 1500).size());
         for (const forms::TwipsRect &r :
-             {forms::TwipsRect{120, 120, 600, 255}, {2400, 120, 500, 255}, {120, 600, 900, 255}})
+             {forms::TwipsRect{120, 120, 600, 255}, {2400, 120, 500, 255}, {120, 900, 900, 255}})
             new Label(&room, r, {}, room.children().isEmpty() ? caption : "beside or below");
         showsWhole(&room);
         const Label &grown = *room.findChildren<Label *>()[0];
