@@ -3,19 +3,28 @@
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# The package lists stand once, in the README's "Building by hand", for people and scripts alike:
-# its first apt-get command is what the build needs, its second what the tests need as well.
+# The package lists stand once each: what building needs in debian/control's Build-Depends (its
+# debhelper aside, which only the Debian package's build uses) and the Depends it names beside
+# the libraries, with the compiler and Ninja; what the tests need as well in the README's
+# "Building by hand".
+control_packages() { # control_packages FIELD: the packages a field of debian/control names
+    awk -v field="$1" '
+        /^[A-Za-z-]+:/ { inside = index($0, field ":") == 1; sub(/^[A-Za-z-]+:/, "") }
+        inside { print }
+    ' "$ROOT/debian/control" | tr ',' '\n' | sed -E 's/[[(].*//; s/^ +//; s/ +$//' |
+        grep -vE '^(\$|debhelper-compat|$)'
+}
 readme_packages() { # readme_packages N
     awk -v n="$1" '
         /^## / { inside = $0 == "## Building by hand" }
-        inside && /apt-get install/ { taking = ++block == n; sub(/.*apt-get install/, "") }
+        inside && /^ +sudo apt-get install/ { taking = ++block == n; sub(/.*apt-get install/, "") }
         taking { line = $0; continued = sub(/\\$/, "", line); printf "%s ", line; taking = continued }
     ' "$ROOT/README.md"
 }
-read -r -a BUILD_PACKAGES <<<"$(readme_packages 1)"
-read -r -a TEST_PACKAGES <<<"$(readme_packages 2)"
-if [ ${#BUILD_PACKAGES[@]} -eq 0 ] || [ ${#TEST_PACKAGES[@]} -eq 0 ]; then
-    echo "varelux: README.md lists no packages under \"Building by hand\"" >&2
+read -r -a BUILD_PACKAGES <<<"g++ make dpkg-dev ninja-build $(control_packages Build-Depends | tr '\n' ' ')$(control_packages Depends | tr '\n' ' ')"
+read -r -a TEST_PACKAGES <<<"$(readme_packages 1)"
+if [ ${#BUILD_PACKAGES[@]} -lt 4 ] || [ ${#TEST_PACKAGES[@]} -eq 0 ]; then
+    echo "varelux: debian/control names no Build-Depends, or README.md no test packages" >&2
     exit 1
 fi
 

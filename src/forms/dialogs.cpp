@@ -68,7 +68,7 @@ void saveFileDialog(const Form &owner, const QString &title, const QString &sugg
         // here, before it replaces a file. No brings the dialog back with the name as the user
         // gave it, in its folder.
         if (fileName != given && QFileInfo::exists(fileName) &&
-            !askToReplace(&dialog, title, fileName)) {
+            !askToReplace(owner.window(), title, fileName)) {
             dialog.setDirectory(QFileInfo(given).absolutePath());
             dialog.selectFile(QFileInfo(given).fileName());
             continue;
