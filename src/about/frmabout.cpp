@@ -44,6 +44,7 @@ frmAbout::frmAbout() : Form(Design)
                                 QStringLiteral("Application Title"));
     lblVersion =
         new forms::Label(client(), {120, 480, 3885, 225}, HeadingStyle, QStringLiteral("Version"));
+    //: In the About box, over the maker's web address: say what the English says, no more.
     Label2 = new forms::Label(
         client(), {480, 840, 3135, 855}, TextStyle,
         tr("This is the very simplified free lite version. The full version has many powerful "
@@ -64,7 +65,9 @@ frmAbout::frmAbout() : Form(Design)
 
 void frmAbout::Form_Load()
 {
+    //: The About box's title; %1 is the program's name.
     setCaption(tr("About %1").arg(forms::App::title()));
+    //: The version's two numbers, under the program's name.
     lblVersion->setCaption(tr("Version %1.%2").arg(forms::App::major()).arg(forms::App::minor()));
     lblTitle->setCaption(forms::App::title());
 }

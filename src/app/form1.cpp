@@ -4,6 +4,12 @@
 
 namespace {
 
+// Which way each translation is written, as Qt reads it to lay every window out: the translator
+// writes "RTL" for a language written from right to left, "LTR" for any other.
+//: "RTL" where your language is written from right to left, "LTR" otherwise; nothing else.
+[[maybe_unused]] const char *const LayoutDirection =
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 forms::FormDesign design()
 {
     forms::FormDesign d;

@@ -31,6 +31,7 @@ forms::DrawingInfo drawingInfo()
 // With the system's reason, or where it gives none, that the chart could not be drawn.
 QString cannotWrite(const QString &fileName, const QString &reason)
 {
+    //: %1 is the file's name, %2 the reason the system gives (in the user's language, from Qt).
     return QCoreApplication::translate("ChartAtRest", "Cannot write \u201C%1\u201D: %2")
         .arg(QDir::toNativeSeparators(fileName),
              reason.isEmpty()
@@ -42,6 +43,8 @@ QString cannotWrite(const QString &fileName, const QString &reason)
 
 QString Title()
 {
+    //: The chart's name: a table of how much tubing a sign transformer of each voltage can light.
+    //: It heads the printed page and names the files it is saved as.
     return QCoreApplication::translate("ChartAtRest", "Transformer Loading Chart");
 }
 
@@ -56,6 +59,7 @@ void Print(const forms::Form &owner)
         forms::printDialog(owner, *chartAtRest(), drawingInfo());
     if (!failure)
         return;
+    //: %1 is the printer's name.
     forms::messageBox(owner, failure->file.isEmpty()
                                  ? QCoreApplication::translate(
                                        "ChartAtRest", "The printer \u201C%1\u201D could not "
@@ -67,6 +71,7 @@ void Print(const forms::Form &owner)
 void Save(const forms::Form &owner)
 {
     forms::saveFileDialog(
+        //: The title of the dialog that saves the chart to a file.
         owner, QCoreApplication::translate("ChartAtRest", "Save As"), Title(),
         {{QCoreApplication::translate("ChartAtRest", "PDF document"), QStringLiteral("pdf")},
          {QCoreApplication::translate("ChartAtRest", "PNG image"), QStringLiteral("png")},

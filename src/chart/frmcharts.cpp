@@ -75,8 +75,11 @@ struct HeaderLook {
 QString markOf(const forms::Label &cell)
 {
     if (cell.backColor() == Yellow)
+        //: What a screen reader says of the cell the user picked: its state, as in "selected".
         return QCoreApplication::translate("frmCharts", "target");
     if (cell.backColor() == LightYellow)
+        //: What a screen reader says of a cell in the picked cell's row or column, which is
+        //: tinted: its state, as in "on the crosshair lines".
         return QCoreApplication::translate("frmCharts", "crosshair");
     return {};
 }
@@ -122,16 +125,26 @@ frmCharts::frmCharts()
       TranLabelA(client()), lblArgon(client()), diamLabelN(client()), TranLabelN(client()),
       lblNeon(client())
 {
+    //: The maker's credit at the top of the chart, which comes with its compliments; ORVELLE is
+    //: the maker's name.
     Label4 = new forms::Label(client(), {240, 0, 3975, 255}, MakerLineStyle,
                               tr("Compliments of ORVELLE"));
     urlLabel = new forms::Label(client(), {1440, 240, 1695, 240}, LinkStyle, MakerHost);
     urlLabel->setMouseIcon(forms::cursorFromImage(":/res/hand.xpm", 12, 2));
     urlLabel->setLink(true);
     urlLabel->setTabStop(true);
+    //: What a screen reader says of the link; %1 is the maker's web address.
     urlLabel->setAccessibleName(tr("Opens the maker's web site, %1").arg(MakerHost));
 
+    //: The title of the upper grid, in capitals: tubing filled with argon, which glows blue; in the
+    //: word the sign trade uses for the gas.
     Label3.add(0, {840, 540, 975, 255}, TitleStyle, tr("BLUE GAS"));
+    //: The title over the column headers, the tubes' diameters: the quantity and its unit, as
+    //: the header of a technical table names them.
     Label1.add(0, {2160, 525, 1215, 255}, AxisTitleStyle, tr("Diameter in mm"));
+    //: The title over the row headers, the transformers' voltages: the quantity and its unit, as
+    //: the header of a technical table names them. About 40 pixels wide: a symbol and a unit,
+    //: as "U (V)", where the word is longer.
     Label2.add(0, {240, 930, 375, 255}, AxisTitleStyle, tr("Volts"));
     diamLabelA.add(0, {840, 810, 375, 255}, ArgonHeaderStyle);
     diamLabelA.add(1, {1200, 810, 375, 255}, ArgonHeaderStyle);
@@ -140,6 +153,7 @@ frmCharts::frmCharts()
     lblArgon.add(0, {840, 1170, 375, 255}, CellStyle);
     lblArgon.add(1, {1200, 1170, 375, 255}, CellStyle);
 
+    //: The title of the lower grid, in capitals: tubing filled with neon, which glows red.
     Label3.add(1, {840, 3480, 975, 255}, TitleStyle, tr("NEON GAS"));
     Label1.add(1, {2040, 3465, 1215, 255}, AxisTitleStyle, tr("Diameter in mm"));
     Label2.add(1, {240, 3900, 375, 255}, AxisTitleStyle, tr("Volts"));
@@ -154,12 +168,16 @@ frmCharts::frmCharts()
             (*cells)[i].setStateDescriber(markOf);
 
     mnuView = &addMenu(tr("&View"));
+    //: A menu item that is always switched off: a view of the chart alone, in the full version.
     mnuVChart = &mnuView->addItem(tr("&Chart Only"));
     mnuVChart->setEnabled(false);
+    //: The menu item that switches the crosshairs (the picked cell's row and column tinted).
     mnuVCross = &mnuView->addItem(tr("&Crosshairs"));
     mnuAbout = &mnuView->addItem(tr("&About"));
 
     mnuChart = &addPopupMenu();
+    //: An item of the chart's context menu; %1 is a grid's title, BLUE GAS or NEON GAS as
+    //: translated above.
     mnuCopy = &mnuChart->addItem(tr("&Copy %1 Table").arg(Label3[0].caption()));
     mnuCopy->setShortcut(QStringLiteral("Ctrl+C"));
     mnuPrint = &mnuChart->addItem(tr("&Print..."));
@@ -184,7 +202,9 @@ void frmCharts::Form_Load()
     Load_Neon();
     mnuVCross->setChecked(true);
     mnuVChart->setCaption(tr("&Chart Only"));
+    //: The crosshair item while they show: what choosing it does.
     mnuVCross->setCaption(tr("&Hide Crosshairs"));
+    //: The chart window's title: the program's name, then its version's two numbers.
     setCaption(tr("%1 - Version %2.%3")
                    .arg(forms::App::title())
                    .arg(forms::App::major())
@@ -217,6 +237,7 @@ void frmCharts::Load_Grid(const Grid &grid)
             header.show();
         }
         grid.diamLabel[c].setCaption(QString::number(TubeDiams[9 - c]));
+        //: What a screen reader says of a column header: a tube's diameter in millimetres.
         grid.diamLabel[c].setAccessibleName(tr("%1 mm").arg(TubeDiams[9 - c]));
     }
 
@@ -227,9 +248,12 @@ void frmCharts::Load_Grid(const Grid &grid)
             header.show();
         }
         grid.TranLabel[r].setCaption(QString::number(TranVolts[8 - r]));
+        //: What a screen reader says of a row header: a transformer's voltage, read out in words.
         grid.TranLabel[r].setAccessibleName(tr("%1 volts").arg(TranVolts[8 - r]));
     }
 
+    //: A cell as a screen reader says it: the grid's title, its row's voltage ("6000 volts"), its
+    //: column's diameter ("11 mm"), then its figure.
     const QString cellName =
         tr("%1, %2, %3: %4", "a cell for screen readers: grid, voltage, diameter, figure");
     for (int r = 0; r < Rows; ++r) {
@@ -419,6 +443,7 @@ void frmCharts::mnuVCross_Click()
     if (mnuVCross->checked()) {
         mnuVCross->setChecked(false);
         Clear_All();
+        //: The crosshair item while they are off: what choosing it does, show them again.
         mnuVCross->setCaption(tr("&Use Crosshairs"));
     } else {
         mnuVCross->setChecked(true);

@@ -1,5 +1,7 @@
 #include "commandbutton.h"
 
+#include "direction.h"
+
 #include <QShortcut>
 
 namespace forms {
@@ -7,8 +9,8 @@ namespace forms {
 CommandButton::CommandButton(QWidget *client, const TwipsRect &rect, const QString &caption)
     : QPushButton(caption, client)
 {
-    setGeometry(twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
-                twipsToPixels(rect.height));
+    setGeometry(asShown(*client, QRect(twipsToPixels(rect.left), twipsToPixels(rect.top),
+                                       twipsToPixels(rect.width), twipsToPixels(rect.height))));
 }
 
 void CommandButton::setDefaultRole()

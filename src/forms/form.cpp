@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "direction.h"
 #include "label.h"
 #include "menuitem.h"
 #include "taskbar.h"
@@ -69,9 +70,9 @@ protected:
     }
     void contextMenuEvent(QContextMenuEvent *event) override
     {
+        const QPoint at = asShown(*this, event->pos()); // where the design has it
         if (event->reason() == QContextMenuEvent::Mouse && !m_form.m_gone)
-            m_form.Form_ContextMenu(false, pixelsToTwips(event->pos().x()),
-                                    pixelsToTwips(event->pos().y()));
+            m_form.Form_ContextMenu(false, pixelsToTwips(at.x()), pixelsToTwips(at.y()));
     }
     // The area draws no focus of its own (what shows the focus repaints itself), so unlike
     // Qt's default it does not repaint all it holds whenever the window gains or loses the keys.
@@ -244,7 +245,8 @@ MenuItem &Form::addPopupMenu()
 
 void Form::popupMenu(MenuItem &menu, float x, float y)
 {
-    menu.submenu()->popup(m_client->mapToGlobal(QPoint(twipsToPixels(x), twipsToPixels(y))));
+    menu.submenu()->popup(
+        m_client->mapToGlobal(asShown(*m_client, QPoint(twipsToPixels(x), twipsToPixels(y)))));
 }
 
 void Form::useLightColours()
@@ -280,11 +282,13 @@ void Form::placeAtStart()
         m_window->move(screen->geometry().center() - m_window->rect().center());
         break;
     case StartPosition::Manual:
-        // The designed position is the client area's, so the frame goes around it.
-        m_window->setGeometry(
+        // The designed position is the client area's, so the frame goes around it; it is
+        // measured from the screen's right edge where the window is mirrored.
+        m_window->setGeometry(QStyle::visualRect(
+            m_window->layoutDirection(), screen->geometry(),
             QRect(screen->geometry().topLeft() +
                       QPoint(twipsToPixels(m_design.left), twipsToPixels(m_design.top)),
-                  m_window->size()));
+                  m_window->size())));
         break;
     }
     if (!m_design.showInTaskbar)
@@ -425,7 +429,7 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
         m_menuBar->setActiveAction(m_menuBar->actions().first());
         return true;
     }
-    qint16 code = keyCodeOf(key->key());
+    qint16 code = keyCodeOf(asDesigned(*m_window, key->key()));
     if (code == 0)
         return false;
     Form_KeyDown(code, shiftStateOf(key->modifiers()));

@@ -1,5 +1,6 @@
 #include "label.h"
 
+#include "direction.h"
 #include "labelaccessible.h"
 
 #include <QAccessible>
@@ -235,7 +236,7 @@ Label *Label::cloneHidden() const
 
 void Label::place()
 {
-    setGeometry(pixelsOf(m_rect));
+    setGeometry(asShown(*parentWidget(), pixelsOf(m_rect)));
 }
 
 void Label::setLeft(float twips)

@@ -624,7 +624,7 @@ private slots:
         QVERIFY(ts.open(QIODevice::ReadOnly));
         const QString text = ts.readAll();
         const QRegularExpression pair(
-            "<source>([^<]*)</source>\\s*(?:<comment>[^<]*</comment>\\s*)?"
+            "<source>([^<]*)</source>\\s*(?:<(?:extra)?comment>[^<]*</(?:extra)?comment>\\s*)*"
             "<translation>([^<]*)</translation>");
         int messages = 0;
         for (auto m = pair.globalMatch(text); m.hasNext(); ++messages) {
