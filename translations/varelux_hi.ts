@@ -1,43 +1,43 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="hi_IN">
+<TS version="2.1" language="hi">
 <context>
     <name>ChartAtRest</name>
     <message>
         <source>Cannot write “%1”: %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason the system gives (in the user&apos;s language, from Qt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” में लिखा नहीं जा सका: %2</translation>
     </message>
     <message>
         <source>the chart could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>चार्ट बनाया नहीं जा सका</translation>
     </message>
     <message>
         <source>Transformer Loading Chart</source>
         <extracomment>The chart&apos;s name: a table of how much tubing a sign transformer of each voltage can light. It heads the printed page and names the files it is saved as.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ट्रांसफ़ॉर्मर लोडिंग चार्ट</translation>
     </message>
     <message>
         <source>The printer “%1” could not print the chart.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>प्रिंटर “%1” चार्ट को छाप नहीं सका।</translation>
     </message>
     <message>
         <source>Save As</source>
         <extracomment>The title of the dialog that saves the chart to a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>इस रूप में सहेजें</translation>
     </message>
     <message>
         <source>PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF दस्तावेज़</translation>
     </message>
     <message>
         <source>PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG छवि</translation>
     </message>
     <message>
         <source>SVG drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG रेखाचित्र</translation>
     </message>
 </context>
 <context>
@@ -45,7 +45,7 @@
     <message>
         <source>Form1</source>
         <comment>the blank start-up window&apos;s caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Form1</translation>
     </message>
 </context>
 <context>
@@ -53,33 +53,34 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; where your language is written from right to left, &quot;LTR&quot; otherwise; nothing else.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>This is the very simplified free lite version. The full version has many powerful calculation features. Information on the current release is available at:</source>
-        <translation type="unfinished"></translation>
+        <translation>यह बहुत सरलीकृत, निःशुल्क लाइट संस्करण है। पूर्ण संस्करण में गणना की कई शक्तिशाली सुविधाएँ हैं। मौजूदा रिलीज़ की जानकारी यहाँ उपलब्ध है:</translation>
     </message>
     <message>
         <source>Copyright © 2026 ORVELLE.
 All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>कॉपीराइट © 2026 ORVELLE।
+सर्वाधिकार सुरक्षित।</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ठीक है</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>The About box&apos;s title; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 के बारे में</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
         <extracomment>The version&apos;s two numbers, under the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>संस्करण %1.%2</translation>
     </message>
 </context>
 <context>
@@ -87,99 +88,99 @@ All rights reserved.</source>
     <message>
         <source>target</source>
         <extracomment>What a screen reader says of the cell the user picked: its state, as in &quot;selected&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>चयनित</translation>
     </message>
     <message>
         <source>crosshair</source>
         <extracomment>What a screen reader says of a cell in the picked cell&apos;s row or column, which is tinted: its state, as in &quot;on the crosshair lines&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>क्रॉसहेयर पर</translation>
     </message>
     <message>
         <source>Compliments of ORVELLE</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVELLE के सौजन्य से</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s web site, %1</source>
         <extracomment>What a screen reader says of the link; %1 is the maker&apos;s web address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>निर्माता की वेबसाइट खोलता है, %1</translation>
     </message>
     <message>
         <source>BLUE GAS</source>
-        <translation type="unfinished"></translation>
+        <translation>आर्गन गैस</translation>
     </message>
     <message>
         <source>Diameter in mm</source>
-        <translation type="unfinished"></translation>
+        <translation>व्यास (mm)</translation>
     </message>
     <message>
         <source>Volts</source>
-        <translation type="unfinished"></translation>
+        <translation>वोल्ट</translation>
     </message>
     <message>
         <source>NEON GAS</source>
-        <translation type="unfinished"></translation>
+        <translation>नियॉन गैस</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>दृश्य(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Chart Only</source>
         <extracomment>A menu item that is always switched off: a view of the chart alone, in the full version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>केवल चार्ट(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Crosshairs</source>
         <extracomment>The menu item that switches the crosshairs (the picked cell&apos;s row and column tinted).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>क्रॉसहेयर(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>परिचय(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Copy %1 Table</source>
         <extracomment>An item of the chart&apos;s context menu; %1 is a grid&apos;s title, BLUE GAS or NEON GAS as translated above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 तालिका कॉपी करें(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>छापें(&amp;P)...</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>इस रूप में सहेजें(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Hide Crosshairs</source>
         <extracomment>The crosshair item while they show: what choosing it does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>क्रॉसहेयर छिपाएँ(&amp;R)</translation>
     </message>
     <message>
         <source>%1 - Version %2.%3</source>
         <extracomment>The chart window&apos;s title: the program&apos;s name, then its version&apos;s two numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - संस्करण %2.%3</translation>
     </message>
     <message>
         <source>%1 mm</source>
         <extracomment>What a screen reader says of a column header: a tube&apos;s diameter in millimetres.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 मिलीमीटर</translation>
     </message>
     <message>
         <source>%1 volts</source>
         <extracomment>What a screen reader says of a row header: a transformer&apos;s voltage, read out in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 वोल्ट</translation>
     </message>
     <message>
         <source>%1, %2, %3: %4</source>
         <comment>a cell for screen readers: grid, voltage, diameter, figure</comment>
         <extracomment>A cell as a screen reader says it: the grid&apos;s title, its row&apos;s voltage (&quot;6000 volts&quot;), its column&apos;s diameter (&quot;11 mm&quot;), then its figure.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3: %4</translation>
     </message>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>क्रॉसहेयर दिखाएँ(&amp;R)</translation>
     </message>
 </context>
 </TS>

@@ -194,9 +194,10 @@ void showsWhole(QWidget *client)
 {
     const bool designedFonts = QGuiApplication::primaryScreen()->logicalDotsPerInchY() == 96;
     const QList<Label *> labels = client->findChildren<Label *>();
-    auto designed = [](const Label *l) {
+    auto designed = [client](const Label *l) { // on the screen: mirrored, right to left
         const forms::TwipsRect r = l->designedRect();
-        return pixels(r.left, r.top, r.width, r.height);
+        return QStyle::visualRect(client->layoutDirection(), client->rect(),
+                                  pixels(r.left, r.top, r.width, r.height));
     };
     for (const Label *label : labels) {
         const QRect at = label->geometry(), room = label->captionRect();
@@ -591,17 +592,22 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("region");    // the user's: one without its own translation
         QTest::addColumn<QStringList>("gases"); // argon and neon in the words of the sign trade
-        const char *rows[][3] = {
-            {"de", "ARGON", "NEON"}, {"fr", "ARGON", "NÉON"},      {"es", "ARGÓN", "NEÓN"},
-            {"it", "ARGON", "NEON"}, {"pt_BR", "ARGÔNIO", "NEON"}, {"pl", "ARGON", "NEON"},
-            {"nl", "ARGON", "NEON"}, {"ru", "АРГОН", "НЕОН"},      {"tr", "ARGON", "NEON"},
-            {"zh_CN", "氩", "氖"},   {"ja", "アルゴン", "ネオン"}};
-        for (const auto &[language, argon, neon] : rows)
+        QTest::addColumn<bool>("rtl");          // written from right to left
+        const char *rows[][4] = {
+            {"de", "", "ARGON", "NEON"},           {"fr", "", "ARGON", "NÉON"},
+            {"es", "", "ARGÓN", "NEÓN"},           {"it", "", "ARGON", "NEON"},
+            {"pt_BR", "pt_BR", "ARGÔNIO", "NEON"}, {"pt_PT", "pt_AO", "ÁRGON", "NÉON"},
+            {"pl", "", "ARGON", "NEON"},           {"nl", "", "ARGON", "NEON"},
+            {"ru", "", "АРГОН", "НЕОН"},           {"uk", "", "АРГОН", "НЕОН"},
+            {"tr", "", "ARGON", "NEON"},           {"zh_CN", "zh_SG", "氩", "氖"},
+            {"ja", "", "アルゴン", "ネオン"},      {"ko", "", "아르곤", "네온"},
+            {"vi", "", "ARGON", "NEON"},           {"hi", "", "आर्गन", "नियॉन"},
+            {"th", "", "อาร์กอน", "นีออน"},          {"ar", "", "أرغون", "نيون"},
+            {"he", "", "ארגון", "ניאון"}};
+        for (const auto &[language, region, argon, neon] : rows)
             QTest::newRow(language)
-                << QString(language)
-                << QMap<QString, QString>{{"pt_BR", "pt_PT"}, {"zh_CN", "zh_SG"}}.value(
-                       language, language + QString("_XX"))
-                << QStringList{argon, neon};
+                << QString(language) << (*region ? QString(region) : language + QString("_XX"))
+                << QStringList{argon, neon} << QString("ar he").split(' ').contains(language);
     }
 
     void translations()
@@ -609,13 +615,15 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, region);
         QFETCH(QStringList, gases);
+        QFETCH(bool, rtl);
         // Every message finished, with its source's placeholders, figures, units and accelerator.
-        auto kept = [](QString text) { // Russian writes mm "мм"
-            static const QRegularExpression mark("%\\d|\\d+|\\bmm\\b|&amp;",
+        auto kept = [](QString text) { // mm in Cyrillic, or spelled out for a screen reader
+            static const QRegularExpression mark("%\\d|\\d+|(?<![a-z])mm\\b|&amp;",
                                                  QRegularExpression::UseUnicodePropertiesOption);
             QStringList marks;
+            static const QRegularExpression millimetres("мм|मिलीमीटर|مليمتر|מילימטר");
             for (auto m = mark.globalMatch(
-                     text.replace("мм", "mm").remove(QRegularExpression("&#x\\w+;")));
+                     text.replace(millimetres, "mm").remove(QRegularExpression("&#x\\w+;")));
                  m.hasNext();)
                 marks << m.next().captured();
             return marks.sort(), marks;
@@ -639,9 +647,36 @@ private slots:
         auto english = qScopeGuard([] { forms::App::useLanguages({"en"}); });
         support::startProgram();
         const QString argon = chart().Label3[0].caption(), neon = chart().Label3[1].caption();
+        QCOMPARE(QGuiApplication::layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
         QVERIFY(argon.contains(gases[0]) && neon.contains(gases[1]) && !argon.contains(gases[1]));
+        // Mirrored where the language is written from right to left, and only there: a cell, the
+        // About box's button; the arrows move the mark the way they point.
+        auto place = [rtl](const QWidget *client, QRect designed) {
+            return rtl ? designed.translated(client->width() - 2 * designed.x() - designed.width(),
+                                             0)
+                       : designed;
+        };
+        QCOMPARE(chart().lblArgon[0].geometry(),
+                 place(chart().client(), pixels(840, 1170, 375, 255)));
         showsWhole(chart().client());
-        whileAboutIsOpen([](frmAbout &about) { showsWhole(about.client()); });
+        whileAboutIsOpen([&](frmAbout &about) {
+            QCOMPARE(about.cmdOK->geometry(), place(about.client(), pixels(1440, 2760, 1260, 345)));
+            showsWhole(about.client());
+        });
+        chart().window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(chart().window()));
+        auto marked = [] { // where the marked cell of the top row stands
+            int x = -1;
+            for (int i = 0; i < 10; ++i)
+                x = chart().lblArgon[i].fontBold() ? chart().lblArgon[i].x() : x;
+            return x;
+        };
+        chart().lblArgon_Click(5);
+        for (const auto &[key, way] : {std::pair{Qt::Key_Left, -1}, {Qt::Key_Right, 1}}) {
+            const int before = marked();
+            QTest::keyClick(chart().window()->windowHandle(), key);
+            QVERIFY(marked() * way > before * way);
+        }
         for (const QStringList &english : {QStringList{"en_GB", language}, QStringList{"zh_TW"}}) {
             forms::App::useLanguages(english); // English first; Traditional Chinese none
             QCOMPARE(QCoreApplication::translate("frmCharts", "&View"), "&View");
