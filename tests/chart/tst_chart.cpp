@@ -621,7 +621,7 @@ private slots:
             static const QRegularExpression mark("%\\d|\\d+|(?<![a-z])mm\\b|&amp;",
                                                  QRegularExpression::UseUnicodePropertiesOption);
             QStringList marks;
-            static const QRegularExpression millimetres("мм|मिलीमीटर|مليمتر|מילימטר");
+            static const QRegularExpression millimetres("мм|मिलीमीटर|مليمتر|מילימטר|มิลลิเมตร");
             for (auto m = mark.globalMatch(
                      text.replace(millimetres, "mm").remove(QRegularExpression("&#x\\w+;")));
                  m.hasNext();)
