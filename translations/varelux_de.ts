@@ -60,7 +60,7 @@
     <name>frmAbout</name>
     <message>
         <source>This is the very simplified free lite version. The full version has many powerful calculation features. Information on the current release is available at:</source>
-        <translation>Dies ist die stark vereinfachte kostenlose Lite-Version. Die Vollversion bietet viele leistungsfähige Berechnungen. Informationen zur aktuellen Version gibt es unter:</translation>
+        <translation>Dies ist die stark vereinfachte kostenlose Lite-Version. Die Vollversion bietet viele leistungsfähige Rechenfunktionen. Informationen zur aktuellen Version gibt es unter:</translation>
     </message>
     <message>
         <source>Copyright © 2026 ORVELLE.
@@ -88,16 +88,16 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>target</source>
         <extracomment>What a screen reader says of the cell the user picked: its state, as in &quot;selected&quot;.</extracomment>
-        <translation>markiert</translation>
+        <translation>ausgewählt</translation>
     </message>
     <message>
         <source>crosshair</source>
         <extracomment>What a screen reader says of a cell in the picked cell&apos;s row or column, which is tinted: its state, as in &quot;on the crosshair lines&quot;.</extracomment>
-        <translation>hervorgehoben</translation>
+        <translation>im Fadenkreuz</translation>
     </message>
     <message>
         <source>Compliments of ORVELLE</source>
-        <translation>Mit Empfehlung von ORVELLE</translation>
+        <translation>Überreicht von ORVELLE</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s web site, %1</source>
@@ -114,7 +114,7 @@ Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Volts</source>
-        <translation>Volt</translation>
+        <translation>U in V</translation>
     </message>
     <message>
         <source>NEON GAS</source>

@@ -60,7 +60,7 @@
     <name>frmAbout</name>
     <message>
         <source>This is the very simplified free lite version. The full version has many powerful calculation features. Information on the current release is available at:</source>
-        <translation>Esta es la versión lite gratuita, muy simplificada. La versión completa ofrece muchos cálculos potentes. Hay información sobre la versión actual en:</translation>
+        <translation>Esta es la versión lite gratuita, muy simplificada. La versión completa tiene muchas funciones de cálculo potentes. Hay información sobre la versión actual en:</translation>
     </message>
     <message>
         <source>Copyright © 2026 ORVELLE.
@@ -110,11 +110,11 @@ Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>Diameter in mm</source>
-        <translation>Diámetro en mm</translation>
+        <translation>Diámetro (mm)</translation>
     </message>
     <message>
         <source>Volts</source>
-        <translation>Voltios</translation>
+        <translation>U (V)</translation>
     </message>
     <message>
         <source>NEON GAS</source>
@@ -145,16 +145,16 @@ Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Imprimir...</translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>&amp;Guardar como...</translation>
+        <translation>&amp;Guardar como…</translation>
     </message>
     <message>
         <source>&amp;Hide Crosshairs</source>
         <extracomment>The crosshair item while they show: what choosing it does.</extracomment>
-        <translation>&amp;Ocultar resaltado en cruz</translation>
+        <translation>Ocultar &amp;resaltado en cruz</translation>
     </message>
     <message>
         <source>%1 - Version %2.%3</source>
@@ -180,7 +180,7 @@ Todos los derechos reservados.</translation>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>&amp;Usar resaltado en cruz</translation>
+        <translation>Mostrar &amp;resaltado en cruz</translation>
     </message>
 </context>
 </TS>

@@ -60,7 +60,7 @@
     <name>frmAbout</name>
     <message>
         <source>This is the very simplified free lite version. The full version has many powerful calculation features. Information on the current release is available at:</source>
-        <translation>Ceci est la version allégée gratuite, très simplifiée. La version complète offre de nombreux calculs puissants. La version actuelle est présentée sur&#xa0;:</translation>
+        <translation>Ceci est la version allégée gratuite, très simplifiée. La version complète offre de nombreuses fonctions de calcul puissantes. Des informations sur la version actuelle sont disponibles à l’adresse&#xa0;:</translation>
     </message>
     <message>
         <source>Copyright © 2026 ORVELLE.
@@ -93,7 +93,7 @@ Tous droits réservés.</translation>
     <message>
         <source>crosshair</source>
         <extracomment>What a screen reader says of a cell in the picked cell&apos;s row or column, which is tinted: its state, as in &quot;on the crosshair lines&quot;.</extracomment>
-        <translation>en surbrillance</translation>
+        <translation>sur les lignes du réticule</translation>
     </message>
     <message>
         <source>Compliments of ORVELLE</source>
@@ -110,11 +110,11 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>Diameter in mm</source>
-        <translation>Diamètre en mm</translation>
+        <translation>Diamètre (mm)</translation>
     </message>
     <message>
         <source>Volts</source>
-        <translation>Volts</translation>
+        <translation>U (V)</translation>
     </message>
     <message>
         <source>NEON GAS</source>
@@ -145,16 +145,16 @@ Tous droits réservés.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Imprimer...</translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>Enregistrer &amp;sous...</translation>
+        <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
         <source>&amp;Hide Crosshairs</source>
         <extracomment>The crosshair item while they show: what choosing it does.</extracomment>
-        <translation>&amp;Masquer le réticule</translation>
+        <translation>Masquer le &amp;réticule</translation>
     </message>
     <message>
         <source>%1 - Version %2.%3</source>
@@ -180,7 +180,7 @@ Tous droits réservés.</translation>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>&amp;Utiliser le réticule</translation>
+        <translation>Afficher le &amp;réticule</translation>
     </message>
 </context>
 </TS>

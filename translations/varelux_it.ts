@@ -60,7 +60,7 @@
     <name>frmAbout</name>
     <message>
         <source>This is the very simplified free lite version. The full version has many powerful calculation features. Information on the current release is available at:</source>
-        <translation>Questa è la versione lite gratuita, molto semplificata. La versione completa offre molte e potenti funzioni di calcolo. Le informazioni sulla versione attuale sono disponibili su:</translation>
+        <translation>Questa è la versione lite gratuita, molto semplificata. La versione completa offre molte potenti funzioni di calcolo. Le informazioni sulla versione attuale sono disponibili su:</translation>
     </message>
     <message>
         <source>Copyright © 2026 ORVELLE.
@@ -88,12 +88,12 @@ Tutti i diritti riservati.</translation>
     <message>
         <source>target</source>
         <extracomment>What a screen reader says of the cell the user picked: its state, as in &quot;selected&quot;.</extracomment>
-        <translation>bersaglio</translation>
+        <translation>selezionata</translation>
     </message>
     <message>
         <source>crosshair</source>
         <extracomment>What a screen reader says of a cell in the picked cell&apos;s row or column, which is tinted: its state, as in &quot;on the crosshair lines&quot;.</extracomment>
-        <translation>mirino</translation>
+        <translation>nel mirino</translation>
     </message>
     <message>
         <source>Compliments of ORVELLE</source>
@@ -110,11 +110,11 @@ Tutti i diritti riservati.</translation>
     </message>
     <message>
         <source>Diameter in mm</source>
-        <translation>Diametro in mm</translation>
+        <translation>Diametro (mm)</translation>
     </message>
     <message>
         <source>Volts</source>
-        <translation>Volt</translation>
+        <translation>U (V)</translation>
     </message>
     <message>
         <source>NEON GAS</source>
@@ -145,16 +145,16 @@ Tutti i diritti riservati.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Stampa...</translation>
+        <translation>&amp;Stampa…</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>Salva con &amp;nome...</translation>
+        <translation>Salva con &amp;nome…</translation>
     </message>
     <message>
         <source>&amp;Hide Crosshairs</source>
         <extracomment>The crosshair item while they show: what choosing it does.</extracomment>
-        <translation>&amp;Nascondi mirino</translation>
+        <translation>Nascondi &amp;mirino</translation>
     </message>
     <message>
         <source>%1 - Version %2.%3</source>
@@ -180,7 +180,7 @@ Tutti i diritti riservati.</translation>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>&amp;Usa mirino</translation>
+        <translation>Mostra &amp;mirino</translation>
     </message>
 </context>
 </TS>

@@ -88,12 +88,12 @@ Alle rechten voorbehouden.</translation>
     <message>
         <source>target</source>
         <extracomment>What a screen reader says of the cell the user picked: its state, as in &quot;selected&quot;.</extracomment>
-        <translation>doel</translation>
+        <translation>geselecteerd</translation>
     </message>
     <message>
         <source>crosshair</source>
         <extracomment>What a screen reader says of a cell in the picked cell&apos;s row or column, which is tinted: its state, as in &quot;on the crosshair lines&quot;.</extracomment>
-        <translation>dradenkruis</translation>
+        <translation>in het dradenkruis</translation>
     </message>
     <message>
         <source>Compliments of ORVELLE</source>
@@ -114,7 +114,7 @@ Alle rechten voorbehouden.</translation>
     </message>
     <message>
         <source>Volts</source>
-        <translation>Volt</translation>
+        <translation>U in V</translation>
     </message>
     <message>
         <source>NEON GAS</source>
@@ -180,7 +180,7 @@ Alle rechten voorbehouden.</translation>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>Dradenkruis &amp;gebruiken</translation>
+        <translation>&amp;Dradenkruis tonen</translation>
     </message>
 </context>
 </TS>

@@ -60,7 +60,7 @@
     <name>frmAbout</name>
     <message>
         <source>This is the very simplified free lite version. The full version has many powerful calculation features. Information on the current release is available at:</source>
-        <translation>To jest bardzo uproszczona, bezpłatna wersja lite. Pełna wersja oferuje wiele zaawansowanych funkcji obliczeniowych. Informacje o bieżącej wersji są dostępne pod adresem:</translation>
+        <translation>To jest bardzo uproszczona, bezpłatna wersja Lite. Pełna wersja oferuje wiele zaawansowanych funkcji obliczeniowych. Informacje o bieżącym wydaniu są dostępne pod adresem:</translation>
     </message>
     <message>
         <source>Copyright © 2026 ORVELLE.
@@ -88,12 +88,12 @@ Wszelkie prawa zastrzeżone.</translation>
     <message>
         <source>target</source>
         <extracomment>What a screen reader says of the cell the user picked: its state, as in &quot;selected&quot;.</extracomment>
-        <translation>cel</translation>
+        <translation>wybrana</translation>
     </message>
     <message>
         <source>crosshair</source>
         <extracomment>What a screen reader says of a cell in the picked cell&apos;s row or column, which is tinted: its state, as in &quot;on the crosshair lines&quot;.</extracomment>
-        <translation>celownik</translation>
+        <translation>na linii celownika</translation>
     </message>
     <message>
         <source>Compliments of ORVELLE</source>
@@ -110,11 +110,11 @@ Wszelkie prawa zastrzeżone.</translation>
     </message>
     <message>
         <source>Diameter in mm</source>
-        <translation>Średnica w mm</translation>
+        <translation>Średnica [mm]</translation>
     </message>
     <message>
         <source>Volts</source>
-        <translation>Wolty</translation>
+        <translation>U [V]</translation>
     </message>
     <message>
         <source>NEON GAS</source>
@@ -145,21 +145,21 @@ Wszelkie prawa zastrzeżone.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Drukuj...</translation>
+        <translation>&amp;Drukuj…</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>Zapisz &amp;jako...</translation>
+        <translation>Zapisz &amp;jako…</translation>
     </message>
     <message>
         <source>&amp;Hide Crosshairs</source>
         <extracomment>The crosshair item while they show: what choosing it does.</extracomment>
-        <translation>&amp;Ukryj celownik</translation>
+        <translation>Ukryj &amp;celownik</translation>
     </message>
     <message>
         <source>%1 - Version %2.%3</source>
         <extracomment>The chart window&apos;s title: the program&apos;s name, then its version&apos;s two numbers.</extracomment>
-        <translation>%1 - Wersja %2.%3</translation>
+        <translation>%1 – wersja %2.%3</translation>
     </message>
     <message>
         <source>%1 mm</source>
@@ -180,7 +180,7 @@ Wszelkie prawa zastrzeżone.</translation>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>&amp;Pokaż celownik</translation>
+        <translation>Pokaż &amp;celownik</translation>
     </message>
 </context>
 </TS>

@@ -60,7 +60,7 @@
     <name>frmAbout</name>
     <message>
         <source>This is the very simplified free lite version. The full version has many powerful calculation features. Information on the current release is available at:</source>
-        <translation>Esta é a versão lite gratuita, bastante simplificada. A versão completa tem muitos recursos de cálculo poderosos. Há informações sobre a versão atual em:</translation>
+        <translation>Esta é a versão lite gratuita, muito simplificada. A versão completa tem muitos recursos de cálculo poderosos. Há informações sobre a versão atual em:</translation>
     </message>
     <message>
         <source>Copyright © 2026 ORVELLE.
@@ -88,12 +88,12 @@ Todos os direitos reservados.</translation>
     <message>
         <source>target</source>
         <extracomment>What a screen reader says of the cell the user picked: its state, as in &quot;selected&quot;.</extracomment>
-        <translation>alvo</translation>
+        <translation>selecionada</translation>
     </message>
     <message>
         <source>crosshair</source>
         <extracomment>What a screen reader says of a cell in the picked cell&apos;s row or column, which is tinted: its state, as in &quot;on the crosshair lines&quot;.</extracomment>
-        <translation>mira</translation>
+        <translation>na mira</translation>
     </message>
     <message>
         <source>Compliments of ORVELLE</source>
@@ -110,11 +110,11 @@ Todos os direitos reservados.</translation>
     </message>
     <message>
         <source>Diameter in mm</source>
-        <translation>Diâmetro em mm</translation>
+        <translation>Diâmetro (mm)</translation>
     </message>
     <message>
         <source>Volts</source>
-        <translation>Volts</translation>
+        <translation>U (V)</translation>
     </message>
     <message>
         <source>NEON GAS</source>
@@ -145,16 +145,16 @@ Todos os direitos reservados.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Imprimir...</translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>&amp;Salvar como...</translation>
+        <translation>&amp;Salvar como…</translation>
     </message>
     <message>
         <source>&amp;Hide Crosshairs</source>
         <extracomment>The crosshair item while they show: what choosing it does.</extracomment>
-        <translation>&amp;Ocultar mira</translation>
+        <translation>Ocultar a &amp;mira</translation>
     </message>
     <message>
         <source>%1 - Version %2.%3</source>
@@ -180,7 +180,7 @@ Todos os direitos reservados.</translation>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>&amp;Usar mira</translation>
+        <translation>Mostrar a &amp;mira</translation>
     </message>
 </context>
 </TS>

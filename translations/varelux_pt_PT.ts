@@ -60,7 +60,7 @@
     <name>frmAbout</name>
     <message>
         <source>This is the very simplified free lite version. The full version has many powerful calculation features. Information on the current release is available at:</source>
-        <translation>Esta é a versão lite gratuita, muito simplificada. A versão completa tem muitas e potentes funcionalidades de cálculo. Estão disponíveis informações sobre a versão atual em:</translation>
+        <translation>Esta é a versão lite gratuita, muito simplificada. A versão completa tem muitas funcionalidades de cálculo potentes. Estão disponíveis informações sobre a versão atual em:</translation>
     </message>
     <message>
         <source>Copyright © 2026 ORVELLE.
@@ -93,7 +93,7 @@ Todos os direitos reservados.</translation>
     <message>
         <source>crosshair</source>
         <extracomment>What a screen reader says of a cell in the picked cell&apos;s row or column, which is tinted: its state, as in &quot;on the crosshair lines&quot;.</extracomment>
-        <translation>realçada</translation>
+        <translation>na mira</translation>
     </message>
     <message>
         <source>Compliments of ORVELLE</source>
@@ -180,7 +180,7 @@ Todos os direitos reservados.</translation>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>Usar a &amp;mira</translation>
+        <translation>Mostrar a &amp;mira</translation>
     </message>
 </context>
 </TS>

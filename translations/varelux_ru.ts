@@ -20,7 +20,7 @@
     <message>
         <source>The printer “%1” could not print the chart.</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
-        <translation>Принтеру «%1» не удалось напечатать таблицу.</translation>
+        <translation>Не удалось напечатать таблицу на принтере «%1».</translation>
     </message>
     <message>
         <source>Save As</source>
@@ -60,7 +60,7 @@
     <name>frmAbout</name>
     <message>
         <source>This is the very simplified free lite version. The full version has many powerful calculation features. Information on the current release is available at:</source>
-        <translation>Это сильно упрощённая бесплатная облегчённая версия. В полной версии есть множество мощных функций расчёта. Сведения о текущем выпуске доступны по адресу:</translation>
+        <translation>Это сильно упрощённая бесплатная версия Lite. В полной версии есть множество мощных расчётных функций. Сведения о текущем выпуске доступны по адресу:</translation>
     </message>
     <message>
         <source>Copyright © 2026 ORVELLE.
@@ -88,16 +88,16 @@ All rights reserved.</source>
     <message>
         <source>target</source>
         <extracomment>What a screen reader says of the cell the user picked: its state, as in &quot;selected&quot;.</extracomment>
-        <translation>выбрано</translation>
+        <translation>выбрана</translation>
     </message>
     <message>
         <source>crosshair</source>
         <extracomment>What a screen reader says of a cell in the picked cell&apos;s row or column, which is tinted: its state, as in &quot;on the crosshair lines&quot;.</extracomment>
-        <translation>на перекрестии</translation>
+        <translation>на линиях перекрестия</translation>
     </message>
     <message>
         <source>Compliments of ORVELLE</source>
-        <translation>Предоставлено ORVELLE</translation>
+        <translation>Предоставлено компанией ORVELLE</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s web site, %1</source>
@@ -114,7 +114,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Volts</source>
-        <translation>В</translation>
+        <translation>U, В</translation>
     </message>
     <message>
         <source>NEON GAS</source>
@@ -145,21 +145,21 @@ All rights reserved.</source>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;Печать...</translation>
+        <translation>&amp;Печать…</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>&amp;Сохранить как...</translation>
+        <translation>&amp;Сохранить как…</translation>
     </message>
     <message>
         <source>&amp;Hide Crosshairs</source>
         <extracomment>The crosshair item while they show: what choosing it does.</extracomment>
-        <translation>&amp;Скрыть перекрестие</translation>
+        <translation>Скрыть &amp;перекрестие</translation>
     </message>
     <message>
         <source>%1 - Version %2.%3</source>
         <extracomment>The chart window&apos;s title: the program&apos;s name, then its version&apos;s two numbers.</extracomment>
-        <translation>%1 - версия %2.%3</translation>
+        <translation>%1 — версия %2.%3</translation>
     </message>
     <message>
         <source>%1 mm</source>
@@ -180,7 +180,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>&amp;Включить перекрестие</translation>
+        <translation>Показать &amp;перекрестие</translation>
     </message>
 </context>
 </TS>

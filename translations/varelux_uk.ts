@@ -60,7 +60,7 @@
     <name>frmAbout</name>
     <message>
         <source>This is the very simplified free lite version. The full version has many powerful calculation features. Information on the current release is available at:</source>
-        <translation>Це дуже спрощена безкоштовна полегшена версія. У повній версії є багато потужних функцій для розрахунків. Відомості про поточний випуск можна знайти за адресою:</translation>
+        <translation>Це дуже спрощена безкоштовна версія Lite. У повній версії є багато потужних функцій для розрахунків. Відомості про поточний випуск можна знайти за адресою:</translation>
     </message>
     <message>
         <source>Copyright © 2026 ORVELLE.
@@ -88,7 +88,7 @@ All rights reserved.</source>
     <message>
         <source>target</source>
         <extracomment>What a screen reader says of the cell the user picked: its state, as in &quot;selected&quot;.</extracomment>
-        <translation>вибрано</translation>
+        <translation>вибрана</translation>
     </message>
     <message>
         <source>crosshair</source>
@@ -97,7 +97,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Compliments of ORVELLE</source>
-        <translation>Подарунок від ORVELLE</translation>
+        <translation>Надано компанією ORVELLE</translation>
     </message>
     <message>
         <source>Opens the maker&apos;s web site, %1</source>
