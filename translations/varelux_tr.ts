@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>PNG image</source>
-        <translation>PNG resmi</translation>
+        <translation>PNG görüntüsü</translation>
     </message>
     <message>
         <source>SVG drawing</source>
@@ -110,11 +110,11 @@ Tüm hakları saklıdır.</translation>
     </message>
     <message>
         <source>Diameter in mm</source>
-        <translation>Boru çapı (mm)</translation>
+        <translation>Çap (mm)</translation>
     </message>
     <message>
         <source>Volts</source>
-        <translation>Volt</translation>
+        <translation>U (V)</translation>
     </message>
     <message>
         <source>NEON GAS</source>
@@ -180,7 +180,7 @@ Tüm hakları saklıdır.</translation>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>Nişangâhı &amp;Kullan</translation>
+        <translation>Nişangâhı &amp;Göster</translation>
     </message>
 </context>
 </TS>
