@@ -88,7 +88,7 @@ All rights reserved.</source>
     <message>
         <source>target</source>
         <extracomment>What a screen reader says of the cell the user picked: its state, as in &quot;selected&quot;.</extracomment>
-        <translation>選択中</translation>
+        <translation>選択済み</translation>
     </message>
     <message>
         <source>crosshair</source>
@@ -110,11 +110,11 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Diameter in mm</source>
-        <translation>管径（mm）</translation>
+        <translation>管径(mm)</translation>
     </message>
     <message>
         <source>Volts</source>
-        <translation>電圧</translation>
+        <translation>電圧(V)</translation>
     </message>
     <message>
         <source>NEON GAS</source>
@@ -132,7 +132,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Crosshairs</source>
         <extracomment>The menu item that switches the crosshairs (the picked cell&apos;s row and column tinted).</extracomment>
-        <translation>十字線(&amp;R)</translation>
+        <translation>十字線(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About</source>

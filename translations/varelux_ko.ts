@@ -132,7 +132,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Crosshairs</source>
         <extracomment>The menu item that switches the crosshairs (the picked cell&apos;s row and column tinted).</extracomment>
-        <translation>십자선(&amp;R)</translation>
+        <translation>십자선(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -154,7 +154,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Hide Crosshairs</source>
         <extracomment>The crosshair item while they show: what choosing it does.</extracomment>
-        <translation>십자선 숨기기(&amp;R)</translation>
+        <translation>십자선 숨기기(&amp;H)</translation>
     </message>
     <message>
         <source>%1 - Version %2.%3</source>
@@ -180,7 +180,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>십자선 사용(&amp;R)</translation>
+        <translation>십자선 보이기(&amp;U)</translation>
     </message>
 </context>
 </TS>

@@ -110,11 +110,11 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Diameter in mm</source>
-        <translation>管径（mm）</translation>
+        <translation>管径/mm</translation>
     </message>
     <message>
         <source>Volts</source>
-        <translation>电压</translation>
+        <translation>电压/V</translation>
     </message>
     <message>
         <source>NEON GAS</source>
@@ -132,7 +132,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Crosshairs</source>
         <extracomment>The menu item that switches the crosshairs (the picked cell&apos;s row and column tinted).</extracomment>
-        <translation>十字线(&amp;R)</translation>
+        <translation>十字线(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -180,7 +180,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>使用十字线(&amp;U)</translation>
+        <translation>显示十字线(&amp;U)</translation>
     </message>
 </context>
 </TS>
