@@ -6,7 +6,7 @@
     <message>
         <source>Cannot write “%1”: %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason the system gives (in the user&apos;s language, from Qt).</extracomment>
-        <translation>تعذّرت كتابة «%1»: %2</translation>
+        <translation>تعذّرت كتابة «%1»‏: %2</translation>
     </message>
     <message>
         <source>the chart could not be drawn</source>
@@ -25,7 +25,7 @@
     <message>
         <source>Save As</source>
         <extracomment>The title of the dialog that saves the chart to a file.</extracomment>
-        <translation>حفظ باسم</translation>
+        <translation>احفظ باسم</translation>
     </message>
     <message>
         <source>PDF document</source>
@@ -70,12 +70,12 @@ All rights reserved.</source>
     </message>
     <message>
         <source>OK</source>
-        <translation>موافق</translation>
+        <translation>حسنًا</translation>
     </message>
     <message>
         <source>About %1</source>
         <extracomment>The About box&apos;s title; %1 is the program&apos;s name.</extracomment>
-        <translation>حول %1</translation>
+        <translation>عن %1</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
@@ -88,7 +88,7 @@ All rights reserved.</source>
     <message>
         <source>target</source>
         <extracomment>What a screen reader says of the cell the user picked: its state, as in &quot;selected&quot;.</extracomment>
-        <translation>محدد</translation>
+        <translation>محدّدة</translation>
     </message>
     <message>
         <source>crosshair</source>
@@ -114,7 +114,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Volts</source>
-        <translation>فولت</translation>
+        <translation>الجهد (V)</translation>
     </message>
     <message>
         <source>NEON GAS</source>
@@ -132,29 +132,29 @@ All rights reserved.</source>
     <message>
         <source>&amp;Crosshairs</source>
         <extracomment>The menu item that switches the crosshairs (the picked cell&apos;s row and column tinted).</extracomment>
-        <translation>خطوط التقاطع(&amp;R)</translation>
+        <translation>خطوط التقاطع(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>حول(&amp;A)</translation>
+        <translation>عن(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Copy %1 Table</source>
         <extracomment>An item of the chart&apos;s context menu; %1 is a grid&apos;s title, BLUE GAS or NEON GAS as translated above.</extracomment>
-        <translation>نسخ جدول %1(&amp;C)</translation>
+        <translation>انسخ جدول %1(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>طباعة(&amp;P)…</translation>
+        <translation>اطبع(&amp;P)…</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>حفظ باسم(&amp;A)…</translation>
+        <translation>احفظ باسم(&amp;A)…</translation>
     </message>
     <message>
         <source>&amp;Hide Crosshairs</source>
         <extracomment>The crosshair item while they show: what choosing it does.</extracomment>
-        <translation>إخفاء خطوط التقاطع(&amp;R)</translation>
+        <translation>أخفِ خطوط التقاطع(&amp;H)</translation>
     </message>
     <message>
         <source>%1 - Version %2.%3</source>
@@ -180,7 +180,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>إظهار خطوط التقاطع(&amp;R)</translation>
+        <translation>أظهِر خطوط التقاطع(&amp;U)</translation>
     </message>
 </context>
 </TS>

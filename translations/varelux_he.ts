@@ -6,7 +6,7 @@
     <message>
         <source>Cannot write “%1”: %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason the system gives (in the user&apos;s language, from Qt).</extracomment>
-        <translation>לא ניתן לכתוב את הקובץ &quot;%1&quot;: %2</translation>
+        <translation>לא ניתן לכתוב את הקובץ &quot;%1&quot;‏: %2</translation>
     </message>
     <message>
         <source>the chart could not be drawn</source>
@@ -132,7 +132,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Crosshairs</source>
         <extracomment>The menu item that switches the crosshairs (the picked cell&apos;s row and column tinted).</extracomment>
-        <translation>קווי כוונת(&amp;R)</translation>
+        <translation>קווי כוונת(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -154,7 +154,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Hide Crosshairs</source>
         <extracomment>The crosshair item while they show: what choosing it does.</extracomment>
-        <translation>הסתרת קווי הכוונת(&amp;R)</translation>
+        <translation>הסתרת קווי הכוונת(&amp;H)</translation>
     </message>
     <message>
         <source>%1 - Version %2.%3</source>
@@ -180,7 +180,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>הצגת קווי הכוונת(&amp;R)</translation>
+        <translation>הצגת קווי הכוונת(&amp;U)</translation>
     </message>
 </context>
 </TS>
