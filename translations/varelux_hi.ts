@@ -114,7 +114,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Volts</source>
-        <translation>वोल्ट</translation>
+        <translation>V (वोल्ट)</translation>
     </message>
     <message>
         <source>NEON GAS</source>
@@ -132,7 +132,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Crosshairs</source>
         <extracomment>The menu item that switches the crosshairs (the picked cell&apos;s row and column tinted).</extracomment>
-        <translation>क्रॉसहेयर(&amp;R)</translation>
+        <translation>क्रॉसहेयर(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -154,7 +154,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Hide Crosshairs</source>
         <extracomment>The crosshair item while they show: what choosing it does.</extracomment>
-        <translation>क्रॉसहेयर छिपाएँ(&amp;R)</translation>
+        <translation>क्रॉसहेयर छिपाएँ(&amp;H)</translation>
     </message>
     <message>
         <source>%1 - Version %2.%3</source>
@@ -180,7 +180,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>क्रॉसहेयर दिखाएँ(&amp;R)</translation>
+        <translation>क्रॉसहेयर दिखाएँ(&amp;U)</translation>
     </message>
 </context>
 </TS>

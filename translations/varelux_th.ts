@@ -114,7 +114,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Volts</source>
-        <translation>โวลต์</translation>
+        <translation>U (V)</translation>
     </message>
     <message>
         <source>NEON GAS</source>
@@ -132,7 +132,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Crosshairs</source>
         <extracomment>The menu item that switches the crosshairs (the picked cell&apos;s row and column tinted).</extracomment>
-        <translation>เส้นกากบาท(&amp;R)</translation>
+        <translation>เส้นกากบาท(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -154,7 +154,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Hide Crosshairs</source>
         <extracomment>The crosshair item while they show: what choosing it does.</extracomment>
-        <translation>ซ่อนเส้นกากบาท(&amp;R)</translation>
+        <translation>ซ่อนเส้นกากบาท(&amp;H)</translation>
     </message>
     <message>
         <source>%1 - Version %2.%3</source>
@@ -164,7 +164,7 @@ All rights reserved.</source>
     <message>
         <source>%1 mm</source>
         <extracomment>What a screen reader says of a column header: a tube&apos;s diameter in millimetres.</extracomment>
-        <translation>%1 mm</translation>
+        <translation>%1 มิลลิเมตร</translation>
     </message>
     <message>
         <source>%1 volts</source>
@@ -180,7 +180,7 @@ All rights reserved.</source>
     <message>
         <source>&amp;Use Crosshairs</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
-        <translation>แสดงเส้นกากบาท(&amp;R)</translation>
+        <translation>แสดงเส้นกากบาท(&amp;U)</translation>
     </message>
 </context>
 </TS>

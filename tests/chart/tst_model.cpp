@@ -162,11 +162,8 @@ QString perform(const QString &e)
                 e[3] == 'b'
                     ? Background[e.mid(5, 1).toInt()]
                     : (e[3] == 'N' ? chart().lblNeon : chart().lblArgon)[i].geometry().center();
-            // The pointer comes onto the spot first, as a user's does. Qt 6.11 hands a right
-            // click's menu to the widget the pointer last entered, and where a menu or About
-            // closed over a pointer left standing, the offscreen platform, which knows no
-            // stacking order, enters it into Form1 under the chart; a move to where the pointer
-            // already stands is dropped, so it moves to a pixel beside the spot.
+            // The pointer arrives first, as a user's does: Qt 6.11 gives a right click's menu to
+            // the widget last entered, which offscreen may leave on Form1 (moves in place drop).
             const QPoint spot = chart().client()->mapTo(chart().window(), at);
             QTest::mouseMove(window, spot + QPoint(1, 0));
             QTest::mouseClick(window, Qt::RightButton, {}, spot);
@@ -206,12 +203,12 @@ QString perform(const QString &e)
             else if (way == 3)
                 about->close();
             // (A dialog counts as active with its owner, before it has the keys itself.)
-            else if (support::waitUntil([about] { return QApplication::activeWindow() == about; }))
+            else if (QTest::qWaitFor([about] { return QApplication::activeWindow() == about; }))
                 QTest::keyClick(about, way == 1 ? Qt::Key_Return : Qt::Key_Escape);
         });
         chart().mnuAbout->action()->trigger();
         QCoreApplication::sendPostedEvents();
-        if (!support::waitUntil([] { return QApplication::activeWindow() == chart().window(); }))
+        if (!QTest::qWaitFor([] { return QApplication::activeWindow() == chart().window(); }))
             return "the chart not active again after About";
     } else {
         QTest::keyClick(window, QKeySequence(e)[0].key(), QKeySequence(e)[0].keyboardModifiers());

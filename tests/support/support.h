@@ -7,7 +7,6 @@
 #include "forms/shell.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -53,15 +52,6 @@ inline void clickAt(QWidget *client, QPoint point)
 {
     QWidget *top = client->window();
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, client->mapTo(top, point));
-}
-
-// Runs the program's events until `condition` holds (false after 5 s): qWaitFor without sleeps.
-inline bool waitUntil(const std::function<bool()> &condition)
-{
-    for (QDeadlineTimer deadline(5000); !condition(); QCoreApplication::processEvents())
-        if (deadline.hasExpired())
-            return false;
-    return true;
 }
 
 // Runs `answer` on the next modal dialog once it is open.
