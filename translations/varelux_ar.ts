@@ -114,7 +114,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Volts</source>
-        <translation>الجهد (V)</translation>
+        <translation>الجهد&#x200a;(V)</translation>
     </message>
     <message>
         <source>NEON GAS</source>
