@@ -42,11 +42,7 @@ struct Model {
     int opened = 0;
     QString copied;
 
-    void mark()
-    {
-        if (on)
-            target[grid] = index;
-    }
+    void mark() { target[grid] = on ? std::optional(index) : target[grid]; }
     void apply(const QString &e)
     {
         if (e.startsWith("ctx") || e.startsWith("Menu")) { // a context menu, then Escape or Copy

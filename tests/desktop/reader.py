@@ -1,6 +1,5 @@
-# Varelux as a screen reader sees it, through AT-SPI. "about": presses View > About and notes
-# that the press was answered at once; "save": lists the menu bar, then opens Save As (Ctrl+S)
-# and lists its caption and buttons.
+# Varelux through AT-SPI. "about": presses View > About, noting that the press was answered at
+# once; "save": lists the menu bar, then opens Save As (Ctrl+S) and lists its caption and buttons.
 import subprocess, sys, time, pyatspi
 def walk(node, depth=0): # down to the labels, not into them
     yield node

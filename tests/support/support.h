@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <QWindow>
 
-// The program started and reset as main() would, its end counted and its web requests recorded
-// instead of carried out; clicks made through the window, which finds the control under them.
+// The program started and reset as main() would, its end counted, its web requests recorded not
+// carried out; clicks made through the window, which finds the control under them.
 namespace support {
 
 inline int ends = 0;
