@@ -33,6 +33,15 @@ QRect pixelsOf(const TwipsRect &rect)
                  twipsToPixels(rect.height));
 }
 
+// Whether a label standing in `room`, designed in `designed`, covers pixels of `there` that its
+// design leaves to that neighbour. Some labels are designed to share a row of pixels with a
+// neighbour; growing, they share no more than that.
+bool takesFrom(const QRect &room, const QRect &designed, const QRect &there)
+{
+    const QRect shared = room & there;
+    return !shared.isEmpty() && !(designed & there).contains(shared);
+}
+
 // Linux has no "MS Sans Serif"; Liberation Sans is the free face closest to it in shape and width.
 constexpr const char *FallbackFamily = "Liberation Sans";
 
@@ -147,13 +156,9 @@ void Label::standAsDesigned()
     fitCaption();
 }
 
-// Whether this label covers pixels of `other` that its design leaves to it. Some labels are
-// designed to share a row of pixels with a neighbour; growing, they share no more than that.
 bool Label::crosses(const Label &other) const
 {
-    const QRect there = pixelsOf(other.m_rect);
-    const QRect shared = pixelsOf(m_rect) & there;
-    return !shared.isEmpty() && !(pixelsOf(m_designed) & there).contains(shared);
+    return takesFrom(pixelsOf(m_rect), pixelsOf(m_designed), pixelsOf(other.m_rect));
 }
 
 // A caption longer than its label, as a translation may be, is shown whole: the label grows
@@ -193,9 +198,7 @@ void Label::fitCaption()
         const QRect room = across(width);
         return parentWidget()->rect().contains(room) &&
                std::none_of(labels.begin(), labels.end(), [&](const Label *other) {
-                   const QRect there = pixelsOf(other->m_rect);
-                   return other != this && room.intersects(there) &&
-                          !(designed & there).contains(room & there);
+                   return other != this && takesFrom(room, designed, pixelsOf(other->m_rect));
                });
     };
     int narrow = designed.width(), wide = narrow;

@@ -118,6 +118,7 @@ private:
     void setUp();
     void standAsDesigned();
     void fitCaption();
+    // Whether it covers pixels of `other` that its design leaves to it.
     bool crosses(const Label &other) const;
     void place();
     void lookChanged();
