@@ -17,7 +17,7 @@ protected:
         if (!m_seen && event->type() == QEvent::Paint) {
             auto *widget = qobject_cast<QWidget *>(watched);
             if (widget && widget->isWindow() &&
-                widget->windowTitle().startsWith(QLatin1String("Varelux - "))) {
+                widget->windowTitle().startsWith(QLatin1String("Varelux "))) {
                 m_seen = true;
                 // Queued, so it runs once this paint and the rest of its window are done.
                 QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
