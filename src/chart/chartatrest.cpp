@@ -16,6 +16,7 @@ namespace {
 std::unique_ptr<frmCharts> chartAtRest()
 {
     auto chart = std::make_unique<frmCharts>();
+    chart->setResolution(forms::PageDpi);
     chart->Load_Argon();
     chart->Load_Neon();
     chart->useLightColours();

@@ -1,16 +1,21 @@
 #include "commandbutton.h"
 
-#include "direction.h"
-
 #include <QShortcut>
 
 namespace forms {
 
 CommandButton::CommandButton(QWidget *client, const TwipsRect &rect, const QString &caption)
-    : QPushButton(caption, client)
+    : QPushButton(caption, client), m_rect(rect)
 {
-    setGeometry(asShown(*client, QRect(twipsToPixels(rect.left), twipsToPixels(rect.top),
-                                       twipsToPixels(rect.width), twipsToPixels(rect.height))));
+    const TwipsScale &scale = TwipsScale::of(*client);
+    connect(&scale, &TwipsScale::changed, this, &CommandButton::place);
+    place();
+}
+
+void CommandButton::place()
+{
+    const TwipsScale &scale = TwipsScale::of(*parentWidget());
+    setGeometry(scale.shown(scale.pixels(m_rect)));
 }
 
 void CommandButton::setDefaultRole()

@@ -15,6 +15,11 @@ public:
 
     void setDefaultRole();
     void setCancelRole();
+
+private:
+    void place();
+
+    TwipsRect m_rect;
 };
 
 } // namespace forms

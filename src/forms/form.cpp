@@ -2,6 +2,7 @@
 
 #include "direction.h"
 #include "label.h"
+#include "twips.h"
 #include "menuitem.h"
 #include "taskbar.h"
 
@@ -70,9 +71,10 @@ protected:
     }
     void contextMenuEvent(QContextMenuEvent *event) override
     {
-        const QPoint at = asShown(*this, event->pos()); // where the design has it
+        const TwipsScale &scale = TwipsScale::of(*this);
+        const QPoint at = scale.shown(event->pos()); // where the design has it
         if (event->reason() == QContextMenuEvent::Mouse && !m_form.m_gone)
-            m_form.Form_ContextMenu(false, pixelsToTwips(at.x()), pixelsToTwips(at.y()));
+            m_form.Form_ContextMenu(false, scale.twips(at.x()), scale.twips(at.y()));
     }
     // The area draws no focus of its own (what shows the focus repaints itself), so unlike
     // Qt's default it does not repaint all it holds whenever the window gains or loses the keys.
@@ -202,6 +204,8 @@ Form::Form(const FormDesign &design) : m_design(design)
     m_client = new ClientArea(m_window, *this);
     m_client->setObjectName(QStringLiteral("client"));
     layout->addWidget(m_client);
+    m_scale = &TwipsScale::of(*m_client);
+    connect(m_scale, &TwipsScale::changed, this, &Form::layOutAgain);
 
     if (design.keyPreview) {
         // The window's own area holds the focus at start, so that keys reach the window's
@@ -219,7 +223,41 @@ Form::Form(const FormDesign &design) : m_design(design)
 
 QSize Form::designedClientSize() const
 {
-    return {twipsToPixels(m_design.clientWidth), twipsToPixels(m_design.clientHeight)};
+    return {m_scale->pixels(m_design.clientWidth), m_scale->pixels(m_design.clientHeight)};
+}
+
+void Form::layOutAgain()
+{
+    if (m_design.border != WindowBorder::Sizable)
+        m_client->setFixedSize(designedClientSize());
+    for (Label *label : m_client->findChildren<Label *>(Qt::FindDirectChildrenOnly))
+        label->standAsDesigned();
+    m_window->update();
+}
+
+void Form::setResolution(double dpi)
+{
+    m_fixedDpi = dpi;
+    m_scale->set(dpi, m_scale->zoom());
+}
+
+// The window's scale follows the logical DPI of the screen it is on, as it moves between screens
+// and as the desktop's font DPI changes.
+void Form::followScreen()
+{
+    QWindow *handle = m_window->windowHandle();
+    auto follow = [this] {
+        if (!m_fixedDpi)
+            m_scale->set(m_window->logicalDpiY(), m_scale->zoom());
+    };
+    auto watch = [this, follow](QScreen *screen) {
+        disconnect(m_screenWatch);
+        if (screen)
+            m_screenWatch = connect(screen, &QScreen::logicalDotsPerInchChanged, this, follow);
+        follow();
+    };
+    connect(handle, &QWindow::screenChanged, this, watch);
+    watch(handle->screen());
 }
 
 Form::~Form()
@@ -246,7 +284,7 @@ MenuItem &Form::addPopupMenu()
 void Form::popupMenu(MenuItem &menu, float x, float y)
 {
     menu.submenu()->popup(
-        m_client->mapToGlobal(asShown(*m_client, QPoint(twipsToPixels(x), twipsToPixels(y)))));
+        m_client->mapToGlobal(m_scale->shown(QPoint(m_scale->pixels(x), m_scale->pixels(y)))));
 }
 
 void Form::useLightColours()
@@ -269,6 +307,8 @@ void Form::placeAtStart()
     if (m_placed)
         return;
     m_placed = true;
+    m_window->winId();
+    followScreen();
     if (m_design.border == WindowBorder::Sizable) {
         const int menuHeight = m_menuBar ? m_menuBar->sizeHint().height() : 0;
         m_window->resize(designedClientSize() + QSize(0, menuHeight));
@@ -287,7 +327,7 @@ void Form::placeAtStart()
         m_window->setGeometry(QStyle::visualRect(
             m_window->layoutDirection(), screen->geometry(),
             QRect(screen->geometry().topLeft() +
-                      QPoint(twipsToPixels(m_design.left), twipsToPixels(m_design.top)),
+                      QPoint(m_scale->pixels(m_design.left), m_scale->pixels(m_design.top)),
                   m_window->size())));
         break;
     }

@@ -74,6 +74,9 @@ public:
 
     // Paints the window in the platform's usual light colours, whatever the desktop's theme.
     void useLightColours();
+    // Lays the window out at `dpi` whatever its screen's, as a drawing of it at that resolution
+    // wants.
+    void setResolution(double dpi);
 
     // Opens `menu` as a context menu with its top-left corner at (x, y), in twips of the client
     // area.
@@ -125,11 +128,16 @@ private:
     void forget();
     void dispose();
     void placeAtStart();
+    void followScreen();
+    void layOutAgain();
     QSize designedClientSize() const;
 
     FormDesign m_design;
     FormWindow *m_window = nullptr;
     QWidget *m_client = nullptr;
+    TwipsScale *m_scale = nullptr;
+    double m_fixedDpi = 0; // none: the screen's
+    QMetaObject::Connection m_screenWatch;
     QPointer<QWidget> m_owner; // the window this one is a dialog of, while shown modally
     QMenuBar *m_menuBar = nullptr;
     Form **m_slot = nullptr;

@@ -1,6 +1,5 @@
 #include "label.h"
 
-#include "direction.h"
 #include "labelaccessible.h"
 
 #include <QAccessible>
@@ -19,19 +18,6 @@ namespace forms {
 namespace {
 
 constexpr char FocusVisible[] = "forms_focusVisible"; // a property of the window
-
-// The labels that have grown for their captions, in every window: few, and none in English.
-std::vector<QPointer<Label>> &grownLabels()
-{
-    static std::vector<QPointer<Label>> labels;
-    return labels;
-}
-
-QRect pixelsOf(const TwipsRect &rect)
-{
-    return QRect(twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
-                 twipsToPixels(rect.height));
-}
 
 // Whether a label standing in `room`, designed in `designed`, covers pixels of `there` that its
 // design leaves to that neighbour. Some labels are designed to share a row of pixels with a
@@ -118,7 +104,7 @@ Label::Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
              const QString &caption)
     : QWidget(client), m_rect(rect), m_designed(rect), m_caption(caption),
       m_backColor(style.backColor), m_foreColor(style.foreColor), m_font(resolveFont(style.font)),
-      m_alignment(style.alignment), m_border(style.border)
+      m_pointSize(style.font.size), m_alignment(style.alignment), m_border(style.border)
 {
     setUp();
 }
@@ -127,8 +113,9 @@ Label::Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
 Label::Label(QWidget *client, const Label &model)
     : QWidget(client), m_rect(model.m_designed), m_designed(model.m_designed),
       m_backColor(model.m_backColor), m_foreColor(model.m_foreColor), m_font(model.m_font),
-      m_alignment(model.m_alignment), m_border(model.m_border), m_link(model.m_link),
-      m_offersPress(model.m_offersPress), m_describeState(model.m_describeState)
+      m_pointSize(model.m_pointSize), m_alignment(model.m_alignment), m_border(model.m_border),
+      m_link(model.m_link), m_offersPress(model.m_offersPress),
+      m_describeState(model.m_describeState)
 {
     if (model.testAttribute(Qt::WA_SetCursor))
         setCursor(model.cursor());
@@ -142,23 +129,30 @@ void Label::setUp()
     standAsDesigned();
 }
 
+const TwipsScale &Label::scale() const
+{
+    return TwipsScale::of(*parentWidget());
+}
+
 // Where it is designed, it takes its place before any label grown over it: those fit again, once
-// each, against the labels as they then stand. Then it fits its own caption.
+// each, against the labels as they then stand. Then it fits its own caption, in its font at the
+// window's zoom.
 void Label::standAsDesigned()
 {
+    m_font.setPointSizeF(m_pointSize * scale().zoom());
     m_rect = m_designed;
     place();
-    const std::vector<QPointer<Label>> grown = grownLabels();
+    const std::vector<QPointer<Label>> grown = TwipsScale::of(*parentWidget()).grownLabels();
     for (Label *other : grown)
-        if (other && other != this && other->parentWidget() == parentWidget() &&
-            other->m_rect != other->m_designed && other->crosses(*this))
+        if (other && other != this && other->m_rect != other->m_designed && other->crosses(*this))
             other->fitCaption();
     fitCaption();
 }
 
 bool Label::crosses(const Label &other) const
 {
-    return takesFrom(pixelsOf(m_rect), pixelsOf(m_designed), pixelsOf(other.m_rect));
+    const TwipsScale &s = scale();
+    return takesFrom(s.pixels(m_rect), s.pixels(m_designed), s.pixels(other.m_rect));
 }
 
 // A caption longer than its label, as a translation may be, is shown whole: the label grows
@@ -175,7 +169,8 @@ void Label::fitCaption()
         place();
         return;
     }
-    const QRect designed = pixelsOf(m_designed);
+    const TwipsScale &scale = this->scale();
+    const QRect designed = scale.pixels(m_designed);
     const QFontMetrics metrics(m_font);
     auto needs = [&](int width) {
         return metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap,
@@ -186,11 +181,14 @@ void Label::fitCaption()
         return need.width() <= width && need.height() <= height;
     };
     // As wide as asked, and as tall as the caption then needs: fewer lines than designed, more
-    // where they wrap, or the taller lines of Chinese and Japanese.
+    // where they wrap, or the taller lines of Chinese and Japanese. A label on the left grows to
+    // the right, or leftwards from its right edge where one line has no room on its right.
+    bool leftwards = false;
     auto across = [&](int width) {
         const int left = m_alignment == Alignment::Center
                              ? designed.left() - (width - designed.width()) / 2
-                             : designed.left();
+                         : leftwards ? designed.right() + 1 - width
+                                     : designed.left();
         return QRect(left, designed.top(), width, needs(width).height());
     };
     const auto labels = parentWidget()->findChildren<Label *>(Qt::FindDirectChildrenOnly);
@@ -198,16 +196,20 @@ void Label::fitCaption()
         const QRect room = across(width);
         return parentWidget()->rect().contains(room) &&
                std::none_of(labels.begin(), labels.end(), [&](const Label *other) {
-                   return other != this && takesFrom(room, designed, pixelsOf(other->m_rect));
+                   return other != this && takesFrom(room, designed, scale.pixels(other->m_rect));
                });
     };
     int narrow = designed.width(), wide = narrow;
     bool grows = !fits(narrow, designed.height());
     // Mostly a one-line label, whose caption takes one line of its own width where that is free.
     const int line = needs(QWIDGETSIZE_MAX).width();
-    if (grows && designed.height() < 2 * metrics.lineSpacing() && free(std::max(line, narrow))) {
+    const bool oneLine = grows && designed.height() < 2 * metrics.lineSpacing();
+    if (oneLine && !free(std::max(line, narrow)) && m_alignment == Alignment::Left)
+        leftwards = true;
+    if (oneLine && free(std::max(line, narrow))) {
         wide = std::max(line, narrow);
     } else if (grows) {
+        leftwards = false;
         for (int step = parentWidget()->width(); step > 0; step /= 2) // the widest that is free
             while (free(wide + step))
                 wide += step;
@@ -219,13 +221,13 @@ void Label::fitCaption()
         }
     }
     if (grows) {
-        auto &grown = grownLabels();
+        auto &grown = TwipsScale::of(*parentWidget()).grownLabels();
         grown.erase(std::remove(grown.begin(), grown.end(), nullptr), grown.end());
         if (std::find(grown.begin(), grown.end(), this) == grown.end())
             grown.emplace_back(this);
         const QRect shown = across(wide);
-        m_rect = {pixelsToTwips(shown.left()), m_designed.top, pixelsToTwips(shown.width()),
-                  pixelsToTwips(shown.height())};
+        m_rect = {scale.twips(shown.left()), m_designed.top, scale.twips(shown.width()),
+                  scale.twips(shown.height())};
     }
     place();
 }
@@ -239,7 +241,7 @@ Label *Label::cloneHidden() const
 
 void Label::place()
 {
-    setGeometry(asShown(*parentWidget(), pixelsOf(m_rect)));
+    setGeometry(scale().shown(scale().pixels(m_rect)));
 }
 
 void Label::setLeft(float twips)
@@ -319,7 +321,9 @@ void Label::lookChanged()
 
 QRect Label::captionRect() const
 {
-    return m_border == LabelBorder::FixedSingle ? rect().adjusted(1, 1, -1, -1) : rect();
+    const int line = scale().lineWidth();
+    return m_border == LabelBorder::FixedSingle ? rect().adjusted(line, line, -line, -line)
+                                                : rect();
 }
 
 void Label::paintEvent(QPaintEvent *)
@@ -354,7 +358,7 @@ void Label::paintFocusRing(QPainter &painter) const
         m_backColor
             ? toQColor(FocusRing)
             : readableOn(toQColor(FocusRing), palette().color(QPalette::Window), NonTextContrast);
-    const int band = m_border == LabelBorder::FixedSingle ? 3 : 2;
+    const int band = (m_border == LabelBorder::FixedSingle ? 3 : 2) * scale().lineWidth();
     const QRect r = rect();
     painter.fillRect(QRect(r.left(), r.top(), r.width(), band), ring);
     painter.fillRect(QRect(r.left(), r.bottom() - band + 1, r.width(), band), ring);

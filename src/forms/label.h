@@ -52,6 +52,8 @@ public:
     TwipsRect designedRect() const { return m_designed; }
     void setLeft(float twips);
     void setTop(float twips);
+    // Takes its place again where its window's scale changed, fitting its caption again.
+    void standAsDesigned();
 
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
@@ -116,7 +118,7 @@ protected:
 private:
     Label(QWidget *client, const Label &model);
     void setUp();
-    void standAsDesigned();
+    const TwipsScale &scale() const;
     void fitCaption();
     // Whether it covers pixels of `other` that its design leaves to it.
     bool crosses(const Label &other) const;
@@ -130,7 +132,8 @@ private:
     QString m_caption;
     std::optional<Rgb> m_backColor;
     std::optional<Rgb> m_foreColor;
-    QFont m_font;
+    QFont m_font;      // at the window's zoom
+    qreal m_pointSize; // as designed
     Alignment m_alignment;
     LabelBorder m_border;
     bool m_link = false;
