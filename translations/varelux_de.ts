@@ -182,5 +182,20 @@ Alle Rechte vorbehalten.</translation>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
         <translation>Fadenkreuz &amp;einblenden</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart larger, a step at a time.</extracomment>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart smaller, a step at a time.</extracomment>
+        <translation>Verk&amp;leinern</translation>
+    </message>
+    <message>
+        <source>Actual &amp;Size</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart at its designed size again.</extracomment>
+        <translation>&amp;Originalgröße</translation>
+    </message>
 </context>
 </TS>

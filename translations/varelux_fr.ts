@@ -182,5 +182,20 @@ Tous droits réservés.</translation>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
         <translation>Afficher le &amp;réticule</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart larger, a step at a time.</extracomment>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart smaller, a step at a time.</extracomment>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>Actual &amp;Size</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart at its designed size again.</extracomment>
+        <translation>&amp;Taille réelle</translation>
+    </message>
 </context>
 </TS>

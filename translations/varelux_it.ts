@@ -182,5 +182,20 @@ Tutti i diritti riservati.</translation>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
         <translation>Mostra &amp;mirino</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart larger, a step at a time.</extracomment>
+        <translation>&amp;Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart smaller, a step at a time.</extracomment>
+        <translation>&amp;Riduci</translation>
+    </message>
+    <message>
+        <source>Actual &amp;Size</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart at its designed size again.</extracomment>
+        <translation>&amp;Dimensioni reali</translation>
+    </message>
 </context>
 </TS>

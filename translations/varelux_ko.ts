@@ -182,5 +182,20 @@ All rights reserved.</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
         <translation>십자선 보이기(&amp;U)</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart larger, a step at a time.</extracomment>
+        <translation>확대(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart smaller, a step at a time.</extracomment>
+        <translation>축소(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Actual &amp;Size</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart at its designed size again.</extracomment>
+        <translation>실제 크기(&amp;S)</translation>
+    </message>
 </context>
 </TS>

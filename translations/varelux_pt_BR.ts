@@ -182,5 +182,20 @@ Todos os direitos reservados.</translation>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
         <translation>Mostrar a &amp;mira</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart larger, a step at a time.</extracomment>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart smaller, a step at a time.</extracomment>
+        <translation>&amp;Reduzir</translation>
+    </message>
+    <message>
+        <source>Actual &amp;Size</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart at its designed size again.</extracomment>
+        <translation>&amp;Tamanho real</translation>
+    </message>
 </context>
 </TS>

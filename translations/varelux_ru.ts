@@ -182,5 +182,20 @@ All rights reserved.</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
         <translation>Показать &amp;перекрестие</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart larger, a step at a time.</extracomment>
+        <translation>&amp;Увеличить</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart smaller, a step at a time.</extracomment>
+        <translation>У&amp;меньшить</translation>
+    </message>
+    <message>
+        <source>Actual &amp;Size</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart at its designed size again.</extracomment>
+        <translation>&amp;Фактический размер</translation>
+    </message>
 </context>
 </TS>

@@ -182,5 +182,20 @@ All rights reserved.</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
         <translation>แสดงเส้นกากบาท(&amp;U)</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart larger, a step at a time.</extracomment>
+        <translation>ขยาย(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart smaller, a step at a time.</extracomment>
+        <translation>ย่อ(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Actual &amp;Size</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart at its designed size again.</extracomment>
+        <translation>ขนาดจริง(&amp;S)</translation>
+    </message>
 </context>
 </TS>

@@ -182,5 +182,20 @@ All rights reserved.</source>
         <extracomment>The crosshair item while they are off: what choosing it does, show them again.</extracomment>
         <translation>Показати пере&amp;хрестя</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart larger, a step at a time.</extracomment>
+        <translation>З&amp;більшити</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart smaller, a step at a time.</extracomment>
+        <translation>З&amp;меншити</translation>
+    </message>
+    <message>
+        <source>Actual &amp;Size</source>
+        <extracomment>An item of the chart&apos;s context menu: shows the chart at its designed size again.</extracomment>
+        <translation>&amp;Справжній розмір</translation>
+    </message>
 </context>
 </TS>

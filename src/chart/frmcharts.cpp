@@ -7,7 +7,6 @@
 #include "chart/chartatrest.h"
 #include "forms/app.h"
 #include "forms/clipboard.h"
-#include "forms/cursor.h"
 #include "forms/label.h"
 #include "forms/menuitem.h"
 #include "forms/shell.h"
@@ -37,6 +36,7 @@ forms::FormDesign design()
     d.startPosition = forms::StartPosition::CenterScreen;
     d.icon = ":/res/varelux.xpm";
     d.keyPreview = true;
+    d.zoomable = true;
     return d;
 }
 
@@ -130,7 +130,7 @@ frmCharts::frmCharts()
     Label4 = new forms::Label(client(), {240, 0, 3975, 255}, MakerLineStyle,
                               tr("Compliments of ORVELLE"));
     urlLabel = new forms::Label(client(), {1440, 240, 1695, 240}, LinkStyle, MakerHost);
-    urlLabel->setMouseIcon(forms::cursorFromImage(":/res/hand.xpm", 12, 2));
+    urlLabel->setMouseIcon(":/res/hand.xpm", 12, 2);
     urlLabel->setLink(true);
     urlLabel->setTabStop(true);
     //: What a screen reader says of the link; %1 is the maker's web address.
@@ -184,6 +184,15 @@ frmCharts::frmCharts()
     mnuPrint->setShortcut(QStringLiteral("Ctrl+P"));
     mnuSave = &mnuChart->addItem(tr("Save &As..."));
     mnuSave->setShortcut(QStringLiteral("Ctrl+S"));
+    //: An item of the chart's context menu: shows the chart larger, a step at a time.
+    mnuZoomIn = &mnuChart->addItem(tr("Zoom &In"));
+    mnuZoomIn->setShortcut(QKeySequence::ZoomIn);
+    //: An item of the chart's context menu: shows the chart smaller, a step at a time.
+    mnuZoomOut = &mnuChart->addItem(tr("Zoom &Out"));
+    mnuZoomOut->setShortcut(QKeySequence::ZoomOut);
+    //: An item of the chart's context menu: shows the chart at its designed size again.
+    mnuActualSize = &mnuChart->addItem(tr("Actual &Size"));
+    mnuActualSize->setShortcut(QStringLiteral("Ctrl+0"));
 
     lblArgon.setClickHandler([this](qint16 Index) { lblArgon_Click(Index); });
     lblNeon.setClickHandler([this](qint16 Index) { lblNeon_Click(Index); });
@@ -193,6 +202,9 @@ frmCharts::frmCharts()
     mnuCopy->setClickHandler([this] { mnuCopy_Click(); });
     mnuPrint->setClickHandler([this] { ChartAtRest::Print(*this); });
     mnuSave->setClickHandler([this] { ChartAtRest::Save(*this); });
+    mnuZoomIn->setClickHandler([this] { zoomIn(); });
+    mnuZoomOut->setClickHandler([this] { zoomOut(); });
+    mnuActualSize->setClickHandler([this] { actualSize(); });
 }
 
 void frmCharts::Form_Load()
@@ -477,6 +489,8 @@ void frmCharts::Form_ContextMenu(bool FromKeyboard, float X, float Y)
         m_menuNeon = Y >= Label1[1].top(); // NEON GAS begins with its axis title, its topmost label
     }
     mnuCopy->setCaption(tr("&Copy %1 Table").arg(Label3[m_menuNeon].caption()));
+    mnuZoomIn->setEnabled(canZoomIn());
+    mnuZoomOut->setEnabled(canZoomOut());
     popupMenu(*mnuChart, X, Y);
 }
 

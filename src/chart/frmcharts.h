@@ -16,7 +16,8 @@ class MenuItem;
 // of one grid: keys move it and mark the cell they land on through the same click handlers.
 // The grids are one focus stop and the link the other; the cursor's cell has the focus ring
 // while the grids hold the focus, shown while the keyboard is in use.
-// A grid can be copied as a table; printing and saving go through ChartAtRest.
+// A grid can be copied as a table; printing and saving go through ChartAtRest. The window zooms,
+// from its context menu and with the keys and wheel the windowing layer gives a zoomable window.
 class frmCharts : public forms::Form {
     Q_OBJECT
 public:
@@ -52,6 +53,9 @@ public:
     forms::MenuItem *mnuCopy;
     forms::MenuItem *mnuPrint;
     forms::MenuItem *mnuSave;
+    forms::MenuItem *mnuZoomIn;
+    forms::MenuItem *mnuZoomOut;
+    forms::MenuItem *mnuActualSize;
 
 protected:
     void Form_Load() override;

@@ -20,10 +20,12 @@
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace forms {
@@ -235,6 +237,84 @@ void Form::layOutAgain()
     m_window->update();
 }
 
+namespace {
+constexpr double ZoomSteps[] = {1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4};
+}
+
+double Form::zoom() const
+{
+    return m_scale->zoom();
+}
+
+// The next step up, where the window then still fits the screen's available area.
+bool Form::canZoomIn() const
+{
+    const auto next = std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoom());
+    if (next == std::end(ZoomSteps))
+        return false;
+    const QSize frame = m_window->frameGeometry().size() - m_client->size();
+    const QSize needs(std::lround(m_design.clientWidth * m_scale->dpi() * *next / 1440),
+                      std::lround(m_design.clientHeight * m_scale->dpi() * *next / 1440));
+    return m_window->screen()->availableGeometry().size().expandedTo(needs + frame) ==
+           m_window->screen()->availableGeometry().size();
+}
+
+void Form::zoomIn()
+{
+    if (canZoomIn())
+        setZoom(*std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoom()));
+}
+
+void Form::zoomOut()
+{
+    if (canZoomOut())
+        setZoom(*(std::lower_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoom()) - 1));
+}
+
+void Form::actualSize()
+{
+    setZoom(1);
+}
+
+void Form::setZoom(double zoom)
+{
+    if (zoom == m_scale->zoom())
+        return;
+    m_scale->set(m_scale->dpi(), zoom);
+    // Grown or shrunk from where it stands, then brought back inside the screen where it left it.
+    m_window->adjustSize();
+    const QRect screen = m_window->screen()->availableGeometry();
+    QRect frame = m_window->frameGeometry();
+    frame.moveRight(std::min(frame.right(), screen.right()));
+    frame.moveBottom(std::min(frame.bottom(), screen.bottom()));
+    frame.moveLeft(std::max(frame.left(), screen.left()));
+    frame.moveTop(std::max(frame.top(), screen.top()));
+    if (frame.topLeft() != m_window->frameGeometry().topLeft())
+        m_window->move(frame.topLeft());
+}
+
+// Ctrl with Plus (or Equals, where Plus needs Shift; the keypad's too), Minus and 0.
+bool Form::zoomKey(const QKeyEvent &key)
+{
+    if (!m_design.zoomable ||
+        (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::ControlModifier)
+        return false;
+    switch (key.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        zoomIn();
+        return true;
+    case Qt::Key_Minus:
+        zoomOut();
+        return true;
+    case Qt::Key_0:
+        actualSize();
+        return true;
+    default:
+        return false;
+    }
+}
+
 void Form::setResolution(double dpi)
 {
     m_fixedDpi = dpi;
@@ -443,6 +523,19 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
         static_cast<QWidget *>(watched)->window() == m_window)
         setFocusVisible(m_window, false);
+    if (event->type() == QEvent::Wheel && m_design.zoomable && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->window() == m_window) {
+        const auto *wheel = static_cast<QWheelEvent *>(event);
+        if (!(wheel->modifiers() & Qt::ControlModifier))
+            return false;
+        // One step for each notch of the wheel, or each notch's worth of a smooth turn.
+        m_wheel += wheel->angleDelta().y();
+        for (; m_wheel >= 120; m_wheel -= 120)
+            zoomIn();
+        for (; m_wheel <= -120; m_wheel += 120)
+            zoomOut();
+        return true;
+    }
     const bool platformMenu =
         event->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard;
@@ -459,6 +552,8 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     if (platformMenu)
         return true;
     const auto *key = static_cast<QKeyEvent *>(event);
+    if (zoomKey(*key))
+        return true;
     if (key->key() == Qt::Key_Menu ||
         (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
         Form_ContextMenu(true, 0, 0);

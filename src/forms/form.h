@@ -8,6 +8,7 @@
 #include <QString>
 #include <QtGlobal>
 
+class QKeyEvent;
 class QMenuBar;
 class QWidget;
 
@@ -43,6 +44,9 @@ struct FormDesign {
     // The window's Form_KeyDown sees keys before its controls do, and its client area is a
     // focus stop of its own beside its controls: Tab and a click give it the focus.
     bool keyPreview = false;
+    // The user can zoom the window's client area, as a document viewer zooms its page: Ctrl with
+    // Plus, Minus and 0, Ctrl with the mouse wheel, and zoomIn() and the rest for its menus.
+    bool zoomable = false;
 };
 
 // A window with one default instance (see instance<T>() below). The constructor of a window
@@ -77,6 +81,15 @@ public:
     // Lays the window out at `dpi` whatever its screen's, as a drawing of it at that resolution
     // wants.
     void setResolution(double dpi);
+
+    // The zoom, 1 as designed, in the steps document viewers take, as far as the screen holds the
+    // window; the window grows from where it stands and stays on the screen.
+    double zoom() const;
+    bool canZoomIn() const;
+    bool canZoomOut() const { return zoom() > 1; }
+    void zoomIn();
+    void zoomOut();
+    void actualSize();
 
     // Opens `menu` as a context menu with its top-left corner at (x, y), in twips of the client
     // area.
@@ -130,6 +143,8 @@ private:
     void placeAtStart();
     void followScreen();
     void layOutAgain();
+    void setZoom(double zoom);
+    bool zoomKey(const QKeyEvent &key);
     QSize designedClientSize() const;
 
     FormDesign m_design;
@@ -138,6 +153,7 @@ private:
     TwipsScale *m_scale = nullptr;
     double m_fixedDpi = 0; // none: the screen's
     QMetaObject::Connection m_screenWatch;
+    int m_wheel = 0;           // the mouse wheel's turn towards the next zoom step
     QPointer<QWidget> m_owner; // the window this one is a dialog of, while shown modally
     QMenuBar *m_menuBar = nullptr;
     Form **m_slot = nullptr;

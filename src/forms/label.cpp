@@ -1,5 +1,6 @@
 #include "label.h"
 
+#include "cursor.h"
 #include "labelaccessible.h"
 
 #include <QAccessible>
@@ -115,10 +116,8 @@ Label::Label(QWidget *client, const Label &model)
       m_backColor(model.m_backColor), m_foreColor(model.m_foreColor), m_font(model.m_font),
       m_pointSize(model.m_pointSize), m_alignment(model.m_alignment), m_border(model.m_border),
       m_link(model.m_link), m_offersPress(model.m_offersPress),
-      m_describeState(model.m_describeState)
+      m_describeState(model.m_describeState), m_mouseIcon(model.m_mouseIcon)
 {
-    if (model.testAttribute(Qt::WA_SetCursor))
-        setCursor(model.cursor());
     setUp();
 }
 
@@ -140,6 +139,9 @@ const TwipsScale &Label::scale() const
 void Label::standAsDesigned()
 {
     m_font.setPointSizeF(m_pointSize * scale().zoom());
+    if (m_mouseIcon.resource)
+        setCursor(cursorFromImage(m_mouseIcon.resource, m_mouseIcon.hotX, m_mouseIcon.hotY,
+                                  scale().zoom()));
     m_rect = m_designed;
     place();
     const std::vector<QPointer<Label>> grown = TwipsScale::of(*parentWidget()).grownLabels();
@@ -230,6 +232,12 @@ void Label::fitCaption()
                   scale.twips(shown.height())};
     }
     place();
+}
+
+void Label::setMouseIcon(const char *resource, int hotX, int hotY)
+{
+    m_mouseIcon = {resource, hotX, hotY};
+    setCursor(cursorFromImage(resource, hotX, hotY, scale().zoom()));
 }
 
 Label *Label::cloneHidden() const

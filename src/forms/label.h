@@ -89,8 +89,9 @@ public:
     void setOffersPress(bool offers) { m_offersPress = offers; }
     bool offersPress() const { return m_offersPress && hasClickHandler(); }
 
-    // The custom mouse pointer shown while the mouse is over this label.
-    void setMouseIcon(const QCursor &cursor) { setCursor(cursor); }
+    // The mouse pointer shown while the mouse is over this label, drawn from a resource image with
+    // its hot spot in the image's pixels; it grows with the window's zoom.
+    void setMouseIcon(const char *resource, int hotX, int hotY);
 
     // The rectangle the caption is drawn in: inside the border, if there is one.
     QRect captionRect() const;
@@ -140,6 +141,10 @@ private:
     bool m_focusRect = false;
     bool m_offersPress = true;
     StateDescriber m_describeState;
+    struct MouseIcon {
+        const char *resource = nullptr;
+        int hotX = 0, hotY = 0;
+    } m_mouseIcon;
     bool m_pressed = false;
 };
 

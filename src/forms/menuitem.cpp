@@ -62,6 +62,13 @@ void MenuItem::setShortcut(const QString &keys)
     m_action->setShortcutContext(Qt::WidgetShortcut);
 }
 
+// The desktop's own keys for a common command, as Qt knows them.
+void MenuItem::setShortcut(QKeySequence::StandardKey keys)
+{
+    m_action->setShortcuts(keys);
+    m_action->setShortcutContext(Qt::WidgetShortcut);
+}
+
 bool MenuItem::enabled() const
 {
     return m_action->isEnabled();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 
@@ -29,6 +30,7 @@ public:
     // The key shown beside the item, which chooses it while its menu is open; elsewhere the
     // key is the window's to handle.
     void setShortcut(const QString &keys);
+    void setShortcut(QKeySequence::StandardKey keys);
 
     void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
 

@@ -18,6 +18,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QScreen>
 #include <QStyle>
 #include <QtGui/private/qguiapplication_p.h>
@@ -439,6 +440,7 @@ private slots:
         QImage atRest = chart().client()->grab().toImage();
         atRest.setDevicePixelRatio(1); // as a file has it
         chart().lblNeon_Click(47);
+        chart().zoomIn(); // what is taken away is the chart, not the window's size
         QString heard;
         QVERIFY(file != "device.png" || QFile::link("/dev/full", path));
         if (how == "export") {
@@ -567,6 +569,64 @@ private slots:
         QCOMPARE(types.mimeTypeForFile(dir + '/' + written, QMimeDatabase::MatchContent),
                  types.mimeTypeForFile(written, QMimeDatabase::MatchExtension));
         last = dir;
+    }
+
+    // Zoomed by keys, the wheel or the menu, a step at a time as far as the screen holds it and
+    // back: everything at the zoom, a click where a cell stands at 200% marks it, and 100% is the
+    // design.
+    void zoom_data()
+    {
+        QTest::addColumn<QString>("way");
+        for (const char *way : {"keys", "wheel", "menu"})
+            QTest::newRow(way) << QString(way);
+    }
+
+    void zoom()
+    {
+        QFETCH(QString, way);
+        frmCharts &c = chart();
+        QWindow *window = c.window()->windowHandle();
+        QMap<Label *, QRect> designed;
+        for (Label *label : c.client()->findChildren<Label *>())
+            designed[label] = label->geometry();
+        auto step = [&](bool in) {
+            if (way == "keys")
+                QTest::keyClick(window, in ? Qt::Key_Plus : Qt::Key_Minus, Qt::ControlModifier);
+            else if (QWheelEvent turn({5, 5}, {5, 5}, {}, {0, in ? 120 : -120}, Qt::NoButton,
+                                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+                     way == "wheel")
+                QApplication::sendEvent(&c.lblArgon[5], &turn);
+            else
+                (in ? c.mnuZoomIn : c.mnuZoomOut)->action()->trigger();
+            QCoreApplication::sendPostedEvents();
+        };
+        const double steps[] = {1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4};
+        const QSize screen = c.window()->screen()->availableSize();
+        int k = 0;
+        for (; k < 7 && (pixels(0, 0, 4590, 6435).size() * steps[k + 1]).boundedTo(screen) ==
+                            pixels(0, 0, 4590, 6435).size() * steps[k + 1];
+             ++k) {
+            step(true);
+            QCOMPARE(c.client()->size(), pixels(0, 0, 4590, 6435).size() * steps[k + 1]);
+            QVERIFY(
+                c.window()->screen()->availableGeometry().contains(c.window()->frameGeometry()));
+            if (steps[k + 1] == 2) { // the NEON GAS cell in row 4, column 7, where its twips put it
+                support::clickAt(c.client(),
+                                 pixels(840 + 360 * 7 + 180, 4140 + 240 * 4 + 120, 0, 0).topLeft() *
+                                     2);
+                QVERIFY(c.lblNeon[47].fontBold() && c.lblNeon[47].geometry().width() == 50);
+            }
+        }
+        QVERIFY(k >= 1 && !c.canZoomIn()); // a step up at least, on any screen these tests use
+        step(true);
+        QCOMPARE(c.zoom(), steps[k]);
+        step(false);
+        QCOMPARE(c.zoom(), steps[k - 1]);
+        QTest::keyClick(window, Qt::Key_0, Qt::ControlModifier);
+        QVERIFY(!c.canZoomOut());
+        QCOMPARE(c.client()->size(), pixels(0, 0, 4590, 6435).size());
+        for (auto [label, rect] : designed.asKeyValueRange())
+            QCOMPARE(label->geometry(), rect);
     }
 
     // Each language, a region of it with no translation of its own, argon and neon in the sign
