@@ -89,8 +89,14 @@ QColor readableOn(const QColor &text, const QColor &window, double enough = Text
 
 } // namespace
 
+// Each face is looked up once in the font database: a window asks for the same few many times.
 QFont resolveFont(const FontSpec &wanted)
 {
+    static std::vector<std::pair<FontSpec, QFont>> resolved;
+    for (const auto &[spec, font] : resolved)
+        if (qstrcmp(spec.name, wanted.name) == 0 && spec.size == wanted.size &&
+            spec.bold == wanted.bold && spec.underline == wanted.underline)
+            return font;
     QFont font;
     font.setFamilies({QString::fromLatin1(wanted.name), QString::fromLatin1(FallbackFamily)});
     font.setPointSizeF(wanted.size);
@@ -98,6 +104,7 @@ QFont resolveFont(const FontSpec &wanted)
     font.setUnderline(wanted.underline);
     // Named by the face found, so that a drawing taken away (an SVG file) names that face too.
     font.setFamily(QFontInfo(font).family());
+    resolved.emplace_back(wanted, font);
     return font;
 }
 
