@@ -540,7 +540,8 @@ private slots:
                     told << qobject_cast<QMessageBox *>(box)->text();
                     if (rounds[n].endsWith('!'))
                         return qobject_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click();
-                    QTest::keyClick(box, Qt::Key_Escape); // No, or OK
+                    // Enter, a slip of the key, must answer the question No; Escape says OK.
+                    QTest::keyClick(box, rounds[n].endsWith('?') ? Qt::Key_Return : Qt::Key_Escape);
                     if (rounds[n].endsWith('?'))
                         round(n + 1);
                 });
@@ -702,6 +703,13 @@ private slots:
         showsWhole(chart().client());
         whileAboutIsOpen([&](frmAbout &about) {
             QCOMPARE(about.cmdOK->geometry(), place(about.client(), pixels(1440, 2760, 1260, 345)));
+            // its designed place on the screen, measured from the right edge right to left
+            const QRect screen = about.window()->screen()->geometry(),
+                        at = about.window()->geometry();
+            const QPoint designed = pixels(2340, 1935, 0, 0).topLeft();
+            QCOMPARE(at.topLeft() - screen.topLeft(),
+                     QPoint(rtl ? screen.width() - designed.x() - at.width() : designed.x(),
+                            designed.y()));
             showsWhole(about.client());
         });
         chart().window()->activateWindow();
