@@ -3,6 +3,7 @@
 #include "direction.h"
 #include "label.h"
 #include "twips.h"
+#include "windowscale.h"
 #include "menuitem.h"
 #include "taskbar.h"
 
@@ -20,12 +21,10 @@
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace forms {
@@ -208,6 +207,8 @@ Form::Form(const FormDesign &design) : m_design(design)
     layout->addWidget(m_client);
     m_scale = &TwipsScale::of(*m_client);
     connect(m_scale, &TwipsScale::changed, this, &Form::layOutAgain);
+    m_windowScale =
+        new WindowScale(*m_window, *m_scale, QSizeF(design.clientWidth, design.clientHeight));
 
     if (design.keyPreview) {
         // The window's own area holds the focus at start, so that keys reach the window's
@@ -237,107 +238,39 @@ void Form::layOutAgain()
     m_window->update();
 }
 
-namespace {
-constexpr double ZoomSteps[] = {1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4};
+void Form::setResolution(double dpi)
+{
+    m_windowScale->fixDpi(dpi);
 }
 
 double Form::zoom() const
 {
-    return m_scale->zoom();
+    return m_windowScale->zoom();
 }
 
-// The next step up, where the window then still fits the screen's available area.
 bool Form::canZoomIn() const
 {
-    const auto next = std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoom());
-    if (next == std::end(ZoomSteps))
-        return false;
-    const QSize frame = m_window->frameGeometry().size() - m_client->size();
-    const QSize needs(std::lround(m_design.clientWidth * m_scale->dpi() * *next / 1440),
-                      std::lround(m_design.clientHeight * m_scale->dpi() * *next / 1440));
-    return m_window->screen()->availableGeometry().size().expandedTo(needs + frame) ==
-           m_window->screen()->availableGeometry().size();
+    return m_windowScale->canZoomIn();
+}
+
+bool Form::canZoomOut() const
+{
+    return m_windowScale->canZoomOut();
 }
 
 void Form::zoomIn()
 {
-    if (canZoomIn())
-        setZoom(*std::upper_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoom()));
+    m_windowScale->zoomIn();
 }
 
 void Form::zoomOut()
 {
-    if (canZoomOut())
-        setZoom(*(std::lower_bound(std::begin(ZoomSteps), std::end(ZoomSteps), zoom()) - 1));
+    m_windowScale->zoomOut();
 }
 
 void Form::actualSize()
 {
-    setZoom(1);
-}
-
-void Form::setZoom(double zoom)
-{
-    if (zoom == m_scale->zoom())
-        return;
-    m_scale->set(m_scale->dpi(), zoom);
-    // Grown or shrunk from where it stands, then brought back inside the screen where it left it.
-    m_window->adjustSize();
-    const QRect screen = m_window->screen()->availableGeometry();
-    QRect frame = m_window->frameGeometry();
-    frame.moveRight(std::min(frame.right(), screen.right()));
-    frame.moveBottom(std::min(frame.bottom(), screen.bottom()));
-    frame.moveLeft(std::max(frame.left(), screen.left()));
-    frame.moveTop(std::max(frame.top(), screen.top()));
-    if (frame.topLeft() != m_window->frameGeometry().topLeft())
-        m_window->move(frame.topLeft());
-}
-
-// Ctrl with Plus (or Equals, where Plus needs Shift; the keypad's too), Minus and 0.
-bool Form::zoomKey(const QKeyEvent &key)
-{
-    if (!m_design.zoomable ||
-        (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::ControlModifier)
-        return false;
-    switch (key.key()) {
-    case Qt::Key_Plus:
-    case Qt::Key_Equal:
-        zoomIn();
-        return true;
-    case Qt::Key_Minus:
-        zoomOut();
-        return true;
-    case Qt::Key_0:
-        actualSize();
-        return true;
-    default:
-        return false;
-    }
-}
-
-void Form::setResolution(double dpi)
-{
-    m_fixedDpi = dpi;
-    m_scale->set(dpi, m_scale->zoom());
-}
-
-// The window's scale follows the logical DPI of the screen it is on, as it moves between screens
-// and as the desktop's font DPI changes.
-void Form::followScreen()
-{
-    QWindow *handle = m_window->windowHandle();
-    auto follow = [this] {
-        if (!m_fixedDpi)
-            m_scale->set(m_window->logicalDpiY(), m_scale->zoom());
-    };
-    auto watch = [this, follow](QScreen *screen) {
-        disconnect(m_screenWatch);
-        if (screen)
-            m_screenWatch = connect(screen, &QScreen::logicalDotsPerInchChanged, this, follow);
-        follow();
-    };
-    connect(handle, &QWindow::screenChanged, this, watch);
-    watch(handle->screen());
+    m_windowScale->actualSize();
 }
 
 Form::~Form()
@@ -388,7 +321,7 @@ void Form::placeAtStart()
         return;
     m_placed = true;
     m_window->winId();
-    followScreen();
+    m_windowScale->followScreen();
     if (m_design.border == WindowBorder::Sizable) {
         const int menuHeight = m_menuBar ? m_menuBar->sizeHint().height() : 0;
         m_window->resize(designedClientSize() + QSize(0, menuHeight));
@@ -524,18 +457,8 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
         static_cast<QWidget *>(watched)->window() == m_window)
         setFocusVisible(m_window, false);
     if (event->type() == QEvent::Wheel && m_design.zoomable && watched->isWidgetType() &&
-        static_cast<QWidget *>(watched)->window() == m_window) {
-        const auto *wheel = static_cast<QWheelEvent *>(event);
-        if (!(wheel->modifiers() & Qt::ControlModifier))
-            return false;
-        // One step for each notch of the wheel, or each notch's worth of a smooth turn.
-        m_wheel += wheel->angleDelta().y();
-        for (; m_wheel >= 120; m_wheel -= 120)
-            zoomIn();
-        for (; m_wheel <= -120; m_wheel += 120)
-            zoomOut();
-        return true;
-    }
+        static_cast<QWidget *>(watched)->window() == m_window)
+        return m_windowScale->zoomEvent(*event);
     const bool platformMenu =
         event->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard;
@@ -552,7 +475,7 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     if (platformMenu)
         return true;
     const auto *key = static_cast<QKeyEvent *>(event);
-    if (zoomKey(*key))
+    if (m_design.zoomable && m_windowScale->zoomEvent(*key))
         return true;
     if (key->key() == Qt::Key_Menu ||
         (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QtGlobal>
 
-class QKeyEvent;
 class QMenuBar;
 class QWidget;
 
@@ -17,6 +16,7 @@ namespace forms {
 class ClientArea;
 class FormWindow;
 class MenuItem;
+class WindowScale;
 
 enum class WindowBorder { Sizable, FixedSingle, FixedDialog };
 enum class StartPosition { Default, CenterScreen, Manual };
@@ -86,7 +86,7 @@ public:
     // window; the window grows from where it stands and stays on the screen.
     double zoom() const;
     bool canZoomIn() const;
-    bool canZoomOut() const { return zoom() > 1; }
+    bool canZoomOut() const;
     void zoomIn();
     void zoomOut();
     void actualSize();
@@ -141,18 +141,14 @@ private:
     void forget();
     void dispose();
     void placeAtStart();
-    void followScreen();
     void layOutAgain();
-    void setZoom(double zoom);
-    bool zoomKey(const QKeyEvent &key);
     QSize designedClientSize() const;
 
     FormDesign m_design;
     FormWindow *m_window = nullptr;
     QWidget *m_client = nullptr;
     TwipsScale *m_scale = nullptr;
-    double m_fixedDpi = 0; // none: the screen's
-    QMetaObject::Connection m_screenWatch;
+    WindowScale *m_windowScale = nullptr;
     int m_wheel = 0;           // the mouse wheel's turn towards the next zoom step
     QPointer<QWidget> m_owner; // the window this one is a dialog of, while shown modally
     QMenuBar *m_menuBar = nullptr;

@@ -36,6 +36,7 @@ public:
     // The scale of `area`, a window's client area; made at the area's own DPI when first asked.
     static TwipsScale &of(const QWidget &area);
 
+    QWidget &area() const { return m_area; }
     double dpi() const { return m_dpi; }
     double zoom() const { return m_zoom; }
     // Tells the area's window to lay itself out again, where either changes.
