@@ -1,0 +1,150 @@
+#include "label.h"
+
+#include "cursor.h"
+
+#include <QFontMetrics>
+#include <QPointer>
+
+#include <algorithm>
+#include <vector>
+
+// Where a label stands: its designed place at its window's scale, grown where its caption needs it.
+namespace forms {
+
+namespace {
+
+// Whether a label standing in `room`, designed in `designed`, covers pixels of `there` that its
+// design leaves to that neighbour. Some labels are designed to share a row of pixels with a
+// neighbour; growing, they share no more than that.
+bool takesFrom(const QRect &room, const QRect &designed, const QRect &there)
+{
+    const QRect shared = room & there;
+    return !shared.isEmpty() && !(designed & there).contains(shared);
+}
+
+} // namespace
+
+const TwipsScale &Label::scale() const
+{
+    return TwipsScale::of(*parentWidget());
+}
+
+// Where it is designed, it takes its place before any label grown over it: those fit again, once
+// each, against the labels as they then stand. Then it fits its own caption, in its font at the
+// window's zoom.
+void Label::standAsDesigned()
+{
+    m_font.setPointSizeF(m_pointSize * scale().zoom());
+    if (m_mouseIcon.resource)
+        setCursor(cursorFromImage(m_mouseIcon.resource, m_mouseIcon.hotX, m_mouseIcon.hotY,
+                                  scale().zoom()));
+    m_rect = m_designed;
+    place();
+    const std::vector<QPointer<Label>> grown = TwipsScale::of(*parentWidget()).grownLabels();
+    for (Label *other : grown)
+        if (other && other != this && other->m_rect != other->m_designed && other->crosses(*this))
+            other->fitCaption();
+    fitCaption();
+}
+
+bool Label::crosses(const Label &other) const
+{
+    const TwipsScale &s = scale();
+    return takesFrom(s.pixels(m_rect), s.pixels(m_designed), s.pixels(other.m_rect));
+}
+
+// A caption longer than its label, as a translation may be, is shown whole: the label grows
+// across from its designed place, keeping its alignment, inside its window and clear of the
+// labels around it, as far as its words need to wrap into its height, and takes the height its
+// lines then need; where that is more than designed (or its lines are taller, as Chinese and
+// Japanese ones are), it grows downwards, as far as nothing is in the way. Boxed labels hold
+// figures, which always fit. It fits against its neighbours as they stand and moves none of them,
+// so fitting always ends.
+void Label::fitCaption()
+{
+    m_rect = m_designed;
+    if (m_border != LabelBorder::None || !parentWidget()) {
+        place();
+        return;
+    }
+    const TwipsScale &scale = this->scale();
+    const QRect designed = scale.pixels(m_designed);
+    const QFontMetrics metrics(m_font);
+    auto needs = [&](int width) {
+        return metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap,
+                                    m_caption);
+    };
+    auto fits = [&](int width, int height) {
+        const QRect need = needs(width);
+        return need.width() <= width && need.height() <= height;
+    };
+    // As wide as asked, and as tall as the caption then needs: fewer lines than designed, more
+    // where they wrap, or the taller lines of Chinese and Japanese. A label on the left grows to
+    // the right, or leftwards from its right edge where one line has no room on its right.
+    bool leftwards = false;
+    auto across = [&](int width) {
+        const int left = m_alignment == Alignment::Center
+                             ? designed.left() - (width - designed.width()) / 2
+                         : leftwards ? designed.right() + 1 - width
+                                     : designed.left();
+        return QRect(left, designed.top(), width, needs(width).height());
+    };
+    const auto labels = parentWidget()->findChildren<Label *>(Qt::FindDirectChildrenOnly);
+    auto free = [&](int width) {
+        const QRect room = across(width);
+        return parentWidget()->rect().contains(room) &&
+               std::none_of(labels.begin(), labels.end(), [&](const Label *other) {
+                   return other != this && takesFrom(room, designed, scale.pixels(other->m_rect));
+               });
+    };
+    int narrow = designed.width(), wide = narrow;
+    bool grows = !fits(narrow, designed.height());
+    // Mostly a one-line label, whose caption takes one line of its own width where that is free.
+    const int line = needs(QWIDGETSIZE_MAX).width();
+    const bool oneLine = grows && designed.height() < 2 * metrics.lineSpacing();
+    if (oneLine && !free(std::max(line, narrow)) && m_alignment == Alignment::Left)
+        leftwards = true;
+    if (oneLine && free(std::max(line, narrow))) {
+        wide = std::max(line, narrow);
+    } else if (grows) {
+        leftwards = false;
+        for (int step = parentWidget()->width(); step > 0; step /= 2) // the widest that is free
+            while (free(wide + step))
+                wide += step;
+        grows = wide > narrow || free(narrow); // where nothing is free, it stays as designed
+        const int height = across(wide).height();
+        while (narrow + 1 < wide) { // then the narrowest that needs no more height, if any
+            const int middle = (narrow + wide) / 2;
+            (fits(middle, height) ? wide : narrow) = middle;
+        }
+    }
+    if (grows) {
+        auto &grown = TwipsScale::of(*parentWidget()).grownLabels();
+        grown.erase(std::remove(grown.begin(), grown.end(), nullptr), grown.end());
+        if (std::find(grown.begin(), grown.end(), this) == grown.end())
+            grown.emplace_back(this);
+        const QRect shown = across(wide);
+        m_rect = {scale.twips(shown.left()), m_designed.top, scale.twips(shown.width()),
+                  scale.twips(shown.height())};
+    }
+    place();
+}
+
+void Label::place()
+{
+    setGeometry(scale().shown(scale().pixels(m_rect)));
+}
+
+void Label::setLeft(float twips)
+{
+    m_designed.left = twips;
+    standAsDesigned();
+}
+
+void Label::setTop(float twips)
+{
+    m_designed.top = twips;
+    standAsDesigned();
+}
+
+} // namespace forms
