@@ -24,6 +24,7 @@
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
+#include <QtGui/qpa/qwindowsysteminterface.h>
 
 #include <clocale>
 #include <cmath>
@@ -628,6 +629,23 @@ private slots:
         QCOMPARE(c.client()->size(), pixels(0, 0, 4590, 6435).size());
         for (auto [label, rect] : designed.asKeyValueRange())
             QCOMPARE(label->geometry(), rect);
+    }
+
+    // The desktop's font DPI changed while the program runs: where Qt then rounds its scale down
+    // (as these tests ask it to), the windows are laid out again at the new logical inch.
+    void followsTheDesktopsDpi()
+    {
+        QScreen *screen = chart().window()->screen();
+        const qreal was = screen->logicalDotsPerInchY();
+        auto back = qScopeGuard([&] {
+            QWindowSystemInterface::handleScreenLogicalDotsPerInchChange(screen, was, was);
+            QWindowSystemInterface::flushWindowSystemEvents();
+        });
+        QWindowSystemInterface::handleScreenLogicalDotsPerInchChange(screen, 120, 120);
+        QWindowSystemInterface::flushWindowSystemEvents();
+        QCOMPARE(chart().client()->size(), pixels(0, 0, 4590, 6435).size());
+        QCOMPARE(chart().lblNeon[89].geometry(), pixels(840 + 9 * 360, 4140 + 8 * 240, 375, 255));
+        QVERIFY(screen->logicalDotsPerInchY() != was || qApp->devicePixelRatio() != 1);
     }
 
     // Each language, a region of it with no translation of its own, argon and neon in the sign
