@@ -224,11 +224,18 @@ void Label::paint(QPainter &painter) const
         painter.fillRect(captionRect(), toQColor(*m_backColor));
     painter.setFont(m_font);
     painter.setPen(textColour());
-    const Qt::Alignment horizontal =
-        m_alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft;
     if (focusRingShown())
         paintFocusRing(painter);
-    painter.drawText(captionRect(), int(horizontal | Qt::AlignTop) | Qt::TextWordWrap, m_caption);
+    painter.drawText(captionRect(), captionFlags(), m_caption);
+}
+
+// Laid out the same way wherever it is measured or drawn: on the screen, on a page, in a file.
+int Label::captionFlags() const
+{
+    const Qt::Alignment horizontal =
+        m_alignment == Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft;
+    const int direction = isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
+    return int(horizontal | Qt::AlignTop) | Qt::TextWordWrap | direction;
 }
 
 // The focus, for the link and for a window's keyboard cursor alike: a band along the label's

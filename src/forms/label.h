@@ -126,6 +126,7 @@ private:
     void place();
     void lookChanged();
     QColor textColour() const;
+    int captionFlags() const;
     void paintFocusRing(QPainter &painter) const;
 
     TwipsRect m_rect;     // where it stands

@@ -71,8 +71,7 @@ void Label::fitCaption()
     const QRect designed = scale.pixels(m_designed);
     const QFontMetrics metrics(m_font);
     auto needs = [&](int width) {
-        return metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::TextWordWrap,
-                                    m_caption);
+        return metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), captionFlags(), m_caption);
     };
     auto fits = [&](int width, int height) {
         const QRect need = needs(width);
@@ -80,12 +79,14 @@ void Label::fitCaption()
     };
     // As wide as asked, and as tall as the caption then needs: fewer lines than designed, more
     // where they wrap, or the taller lines of Chinese and Japanese. A label on the left grows to
-    // the right, or leftwards from its right edge where one line has no room on its right.
+    // the right; where one line has no room there, it takes what is free on its right and grows
+    // leftwards from there.
     bool leftwards = false;
+    int right = designed.right();
     auto across = [&](int width) {
         const int left = m_alignment == Alignment::Center
                              ? designed.left() - (width - designed.width()) / 2
-                         : leftwards ? designed.right() + 1 - width
+                         : leftwards ? right + 1 - width
                                      : designed.left();
         return QRect(left, designed.top(), width, needs(width).height());
     };
@@ -102,15 +103,22 @@ void Label::fitCaption()
     // Mostly a one-line label, whose caption takes one line of its own width where that is free.
     const int line = needs(QWIDGETSIZE_MAX).width();
     const bool oneLine = grows && designed.height() < 2 * metrics.lineSpacing();
-    if (oneLine && !free(std::max(line, narrow)) && m_alignment == Alignment::Left)
+    auto widest = [&] { // from where it stands, the widest that is free
+        for (int step = parentWidget()->width(); step > 0; step /= 2)
+            while (free(wide + step))
+                wide += step;
+    };
+    if (oneLine && !free(std::max(line, narrow)) && m_alignment == Alignment::Left) {
+        widest();
+        right = designed.left() + wide - 1;
+        wide = narrow;
         leftwards = true;
+    }
     if (oneLine && free(std::max(line, narrow))) {
         wide = std::max(line, narrow);
     } else if (grows) {
         leftwards = false;
-        for (int step = parentWidget()->width(); step > 0; step /= 2) // the widest that is free
-            while (free(wide + step))
-                wide += step;
+        widest();
         grows = wide > narrow || free(narrow); // where nothing is free, it stays as designed
         const int height = across(wide).height();
         while (narrow + 1 < wide) { // then the narrowest that needs no more height, if any

@@ -101,9 +101,9 @@ QString lookOf(const Label &l)
 }
 
 // 1440 twips to the logical inch, which is the desktop's font DPI where Qt does not scale.
-QRect pixels(int left, int top, int width, int height)
+QRect pixels(int left, int top, int width, int height, double zoom = 1)
 {
-    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
+    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY() * zoom;
     auto px = [dpi](int twips) { return qRound(twips * dpi / 1440); };
     return QRect(px(left), px(top), px(width), px(height));
 }
@@ -194,19 +194,21 @@ void focusIsSeen()
 // Every label inside its window, sharing no pixel with another that their designs do not share,
 // and showing its whole caption. At a DPI that Qt does not scale, a font's ascent and descent are
 // each rounded up, so a line may be a pixel taller than the scaled design, below its glyphs.
-void showsWhole(QWidget *client)
+void showsWhole(QWidget *client, double zoom = 1)
 {
     const int rounding = QGuiApplication::primaryScreen()->logicalDotsPerInchY() != 96;
     const QList<Label *> labels = client->findChildren<Label *>();
-    auto designed = [client](const Label *l) { // on the screen: mirrored, right to left
+    auto designed = [client, zoom](const Label *l) { // on the screen: mirrored, right to left
         const forms::TwipsRect r = l->designedRect();
         return QStyle::visualRect(client->layoutDirection(), client->rect(),
-                                  pixels(r.left, r.top, r.width, r.height));
+                                  pixels(r.left, r.top, r.width, r.height, zoom));
     };
     for (const Label *label : labels) {
         const QRect at = label->geometry(), room = label->captionRect();
+        const int direction =
+            label->isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight;
         const QRect need = QFontMetrics(label->captionFont())
-                               .boundingRect(room, Qt::TextWordWrap, label->caption());
+                               .boundingRect(room, Qt::TextWordWrap | direction, label->caption());
         bool over = false;
         for (const Label *other : labels) {
             const QRect shared = at & other->geometry();
@@ -719,6 +721,13 @@ private slots:
         QCOMPARE(chart().lblArgon[0].geometry(),
                  place(chart().client(), pixels(840, 1170, 375, 255)));
         showsWhole(chart().client());
+        for (const double zoom :
+             {2.0, 4.0}) { // whole when zoomed too, as far as the screen holds it
+            while (chart().zoom() < zoom && chart().canZoomIn())
+                chart().zoomIn();
+            showsWhole(chart().client(), chart().zoom());
+        }
+        chart().actualSize();
         whileAboutIsOpen([&](frmAbout &about) {
             QCOMPARE(about.cmdOK->geometry(), place(about.client(), pixels(1440, 2760, 1260, 345)));
             // its designed place on the screen, measured from the right edge right to left
