@@ -15,9 +15,9 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QIcon>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -153,29 +153,13 @@ private:
 
 namespace {
 
-// Screen readers announce a window as a frame and the About-style box as a dialog. On opening a
-// dialog they read its name, then the labels their own scan finds, which passes over texts of
-// fewer than three words, then its description: so the description holds just those short
-// texts, in the order they stand in it, and every text is heard once.
+// Screen readers announce a window as a frame and the About-style box as a dialog, which has no
+// description of its own: its labels carry every text (see labelaccessible.cpp).
 class FormWindowAccessible : public QAccessibleWidget {
 public:
     explicit FormWindowAccessible(FormWindow *window)
         : QAccessibleWidget(window, window->isDialog() ? QAccessible::Dialog : QAccessible::Window)
     {
-    }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind != QAccessible::Description || role() != QAccessible::Dialog)
-            return QAccessibleWidget::text(kind);
-        QStringList texts;
-        const auto labels = widget()->findChildren<Label *>();
-        for (const Label *label : labels)
-            if (label->caption()
-                    .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)
-                    .size() < 3)
-                texts << label->caption();
-        return texts.join(QLatin1Char('\n'));
     }
 };
 
@@ -484,7 +468,18 @@ bool Form::eventFilter(QObject *watched, QEvent *event)
     }
     if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier && m_menuBar &&
         !m_menuBar->actions().isEmpty()) {
-        m_menuBar->setActiveAction(m_menuBar->actions().first());
+        // As Alt and the first menu's key would: that menu opens with its first item current,
+        // which setActiveAction alone leaves unset (on every Qt 6).
+        QAction *first = m_menuBar->actions().first();
+        m_menuBar->setActiveAction(first);
+        if (QMenu *menu = first->menu(); menu && menu->isVisible()) {
+            const auto items = menu->actions();
+            const auto item = std::find_if(items.begin(), items.end(), [](const QAction *a) {
+                return a->isVisible() && a->isEnabled() && !a->isSeparator();
+            });
+            if (item != items.end())
+                menu->setActiveAction(*item);
+        }
         return true;
     }
     qint16 code = keyCodeOf(asDesigned(*m_window, key->key()));
