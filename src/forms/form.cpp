@@ -2,10 +2,11 @@
 
 #include "direction.h"
 #include "label.h"
-#include "twips.h"
-#include "windowscale.h"
+#include "labelaccessible.h"
 #include "menuitem.h"
 #include "taskbar.h"
+#include "twips.h"
+#include "windowscale.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -163,10 +164,16 @@ public:
     }
 };
 
+// A dialog's client area is its window's one child widget; Qt may ask for it while it is still
+// being made, so it is known by its place.
 QAccessibleInterface *formWindowFactory(const QString &, QObject *object)
 {
     if (auto *window = dynamic_cast<FormWindow *>(object))
         return new FormWindowAccessible(window);
+    auto *widget = qobject_cast<QWidget *>(object);
+    auto *window = widget ? dynamic_cast<FormWindow *>(widget->parentWidget()) : nullptr;
+    if (window && window->isDialog() && !widget->isWindow())
+        return dialogAreaAccessible(widget);
     return nullptr;
 }
 

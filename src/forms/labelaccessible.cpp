@@ -158,16 +158,20 @@ QAccessibleInterface *labelFactory(const QString &, QObject *object)
 {
     if (auto *label = qobject_cast<Label *>(object))
         return new LabelAccessible(label);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
-    // The area of a dialog's window that holds its labels, below any menu bar.
-    auto *widget = qobject_cast<QWidget *>(object);
-    if (widget && widget->objectName() == QLatin1String("client") && inDialog(*widget))
-        return new DialogAreaAccessible(widget);
-#endif
     return nullptr;
 }
 
 } // namespace
+
+QAccessibleInterface *dialogAreaAccessible(QWidget *area)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    return new DialogAreaAccessible(area);
+#else
+    Q_UNUSED(area);
+    return nullptr;
+#endif
+}
 
 void installLabelAccessibility()
 {
