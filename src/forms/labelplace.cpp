@@ -31,7 +31,7 @@ const TwipsScale &Label::scale() const
 
 // Where it is designed, it takes its place before any label grown over it: those fit again, once
 // each, against the labels as they then stand. Then it fits its own caption, in its font at the
-// window's zoom.
+// window's zoom, and is placed.
 void Label::standAsDesigned()
 {
     m_font.setPointSizeF(m_pointSize * scale().zoom());
@@ -39,7 +39,6 @@ void Label::standAsDesigned()
         setCursor(cursorFromImage(m_mouseIcon.resource, m_mouseIcon.hotX, m_mouseIcon.hotY,
                                   scale().zoom()));
     m_rect = m_designed;
-    place();
     const std::vector<QPointer<Label>> grown = TwipsScale::of(*parentWidget()).grownLabels();
     for (Label *other : grown)
         if (other && other != this && other->m_rect != other->m_designed && other->crosses(*this))
@@ -101,8 +100,8 @@ void Label::fitCaption()
     int narrow = designed.width(), wide = narrow;
     bool grows = !fits(narrow, designed.height());
     // Mostly a one-line label, whose caption takes one line of its own width where that is free.
-    const int line = needs(QWIDGETSIZE_MAX).width();
     const bool oneLine = grows && designed.height() < 2 * metrics.lineSpacing();
+    const int line = oneLine ? needs(QWIDGETSIZE_MAX).width() : 0;
     auto widest = [&] { // from where it stands, the widest that is free
         for (int step = parentWidget()->width(); step > 0; step /= 2)
             while (free(wide + step))
