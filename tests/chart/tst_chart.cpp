@@ -630,6 +630,7 @@ private slots:
                                  pixels(840 + 360 * 7 + 180, 4140 + 240 * 4 + 120, 0, 0).topLeft() *
                                      2);
                 QVERIFY(c.lblNeon[47].fontBold() && c.lblNeon[47].geometry().width() == 50);
+                QCOMPARE(c.urlLabel->cursor().pixmap().deviceIndependentSize(), QSizeF(64, 64));
             }
         }
         QVERIFY(k >= 1 && !c.canZoomIn()); // a step up at least, on any screen these tests use
