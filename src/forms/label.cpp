@@ -84,9 +84,9 @@ QColor readableOn(const QColor &text, const QColor &window, double enough = Text
 QFont resolveFont(const FontSpec &wanted)
 {
     static std::vector<std::pair<FontSpec, QFont>> resolved;
-    for (const auto &[spec, font] : resolved)
-        if (qstrcmp(spec.name, wanted.name) == 0 && spec.size == wanted.size &&
-            spec.bold == wanted.bold && spec.underline == wanted.underline)
+    for (const auto &[asked, font] : resolved)
+        if (qstrcmp(asked.name, wanted.name) == 0 && asked.size == wanted.size &&
+            asked.bold == wanted.bold && asked.underline == wanted.underline)
             return font;
     QFont font;
     font.setFamilies({QString::fromLatin1(wanted.name), QString::fromLatin1(FallbackFamily)});
