@@ -101,7 +101,8 @@ QFont resolveFont(const FontSpec &wanted)
 
 Label::Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
              const QString &caption)
-    : QWidget(client), m_rect(rect), m_designed(rect), m_caption(caption),
+    : QWidget(client), m_scale(TwipsScale::of(*client)), m_rect(rect), m_designed(rect),
+      m_caption(caption),
       m_backColor(style.backColor), m_foreColor(style.foreColor), m_font(resolveFont(style.font)),
       m_pointSize(style.font.size), m_alignment(style.alignment), m_border(style.border)
 {
@@ -110,7 +111,8 @@ Label::Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
 
 // Every property of the model but its caption.
 Label::Label(QWidget *client, const Label &model)
-    : QWidget(client), m_rect(model.m_designed), m_designed(model.m_designed),
+    : QWidget(client), m_scale(model.m_scale), m_rect(model.m_designed),
+      m_designed(model.m_designed),
       m_backColor(model.m_backColor), m_foreColor(model.m_foreColor), m_font(model.m_font),
       m_pointSize(model.m_pointSize), m_alignment(model.m_alignment), m_border(model.m_border),
       m_link(model.m_link), m_offersPress(model.m_offersPress),
@@ -144,6 +146,7 @@ void Label::setCaption(const QString &caption)
     if (caption == m_caption)
         return;
     m_caption = caption;
+    m_measured.clear();
     fitCaption();
     update();
 }
@@ -190,6 +193,7 @@ void Label::setFontBold(bool bold)
     if (m_font.bold() == bold)
         return;
     m_font.setBold(bold);
+    m_measured.clear();
     lookChanged();
 }
 

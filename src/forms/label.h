@@ -9,6 +9,8 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace forms {
 
@@ -119,16 +121,19 @@ protected:
 private:
     Label(QWidget *client, const Label &model);
     void setUp();
-    const TwipsScale &scale() const;
+    const TwipsScale &scale() const { return m_scale; }
     void fitCaption();
-    // Whether it covers pixels of `other` that its design leaves to it.
-    bool crosses(const Label &other) const;
+    // The caption's lines set in `width` pixels, as captionFlags() lays them out.
+    QRect captionNeeds(int width) const;
+    // Whether it covers pixels of `there` (a neighbour's, unmirrored) that its design leaves to it.
+    bool crosses(const QRect &there) const;
     void place();
     void lookChanged();
     QColor textColour() const;
     int captionFlags() const;
     void paintFocusRing(QPainter &painter) const;
 
+    const TwipsScale &m_scale; // its window's, which outlives it
     TwipsRect m_rect;     // where it stands
     TwipsRect m_designed; // where it was put: the same, unless it grew for its caption
     QString m_caption;
@@ -147,6 +152,11 @@ private:
         int hotX = 0, hotY = 0;
     } m_mouseIcon;
     bool m_pressed = false;
+    // What the caption needed at the widths it was measured at, in the direction it was then
+    // laid out in, forgotten when the caption or its font changes: a grown label fits again each
+    // time a neighbour arrives where it grew.
+    mutable int m_measuredFlags = 0;
+    mutable std::vector<std::pair<int, QRect>> m_measured; // (width, lines' bounds)
 };
 
 // Focus rings show in `window` once a key is used there and hide once the pointer is, as

@@ -24,32 +24,46 @@ bool takesFrom(const QRect &room, const QRect &designed, const QRect &there)
 
 } // namespace
 
-const TwipsScale &Label::scale() const
-{
-    return TwipsScale::of(*parentWidget());
-}
-
 // Where it is designed, it takes its place before any label grown over it: those fit again, once
 // each, against the labels as they then stand. Then it fits its own caption, in its font at the
 // window's zoom, and is placed.
 void Label::standAsDesigned()
 {
-    m_font.setPointSizeF(m_pointSize * scale().zoom());
+    if (m_font.pointSizeF() != m_pointSize * scale().zoom()) {
+        m_font.setPointSizeF(m_pointSize * scale().zoom());
+        m_measured.clear();
+    }
     if (m_mouseIcon.resource)
         setCursor(cursorFromImage(m_mouseIcon.resource, m_mouseIcon.hotX, m_mouseIcon.hotY,
                                   scale().zoom()));
     m_rect = m_designed;
     const std::vector<QPointer<Label>> grown = TwipsScale::of(*parentWidget()).grownLabels();
+    const QRect here = scale().pixels(m_rect);
     for (Label *other : grown)
-        if (other && other != this && other->m_rect != other->m_designed && other->crosses(*this))
+        if (other && other != this && other->m_rect != other->m_designed && other->crosses(here))
             other->fitCaption();
     fitCaption();
 }
 
-bool Label::crosses(const Label &other) const
+bool Label::crosses(const QRect &there) const
 {
-    const TwipsScale &s = scale();
-    return takesFrom(s.pixels(m_rect), s.pixels(m_designed), s.pixels(other.m_rect));
+    return takesFrom(scale().pixels(m_rect), scale().pixels(m_designed), there);
+}
+
+QRect Label::captionNeeds(int width) const
+{
+    const int flags = captionFlags();
+    if (flags != m_measuredFlags) {
+        m_measured.clear();
+        m_measuredFlags = flags;
+    }
+    for (const auto &[measuredWidth, needs] : m_measured)
+        if (measuredWidth == width)
+            return needs;
+    const QRect needs =
+        QFontMetrics(m_font).boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), flags, m_caption);
+    m_measured.emplace_back(width, needs);
+    return needs;
 }
 
 // A caption longer than its label, as a translation may be, is shown whole: the label grows
@@ -69,9 +83,7 @@ void Label::fitCaption()
     const TwipsScale &scale = this->scale();
     const QRect designed = scale.pixels(m_designed);
     const QFontMetrics metrics(m_font);
-    auto needs = [&](int width) {
-        return metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), captionFlags(), m_caption);
-    };
+    auto needs = [&](int width) { return captionNeeds(width); };
     auto fits = [&](int width, int height) {
         const QRect need = needs(width);
         return need.width() <= width && need.height() <= height;
