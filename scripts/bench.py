@@ -12,7 +12,7 @@ import tempfile
 import time
 
 root, runs = sys.argv[1], int(sys.argv[2])
-bench = os.path.join(root, "build", "bench")
+bench = os.path.join(root, "build", "bin")
 program, floor = os.path.join(bench, "bench_startup"), os.path.join(bench, "bench_startup_floor")
 work = tempfile.mkdtemp()
 

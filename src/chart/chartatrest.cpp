@@ -60,6 +60,10 @@ void Print(const forms::Form &owner)
         forms::printDialog(owner, *chartAtRest(), drawingInfo());
     if (!failure)
         return;
+    if (failure->file.isEmpty() && !failure->reason.isEmpty()) { // printing itself is missing
+        forms::messageBox(owner, failure->reason);
+        return;
+    }
     //: %1 is the printer's name.
     forms::messageBox(owner, failure->file.isEmpty()
                                  ? QCoreApplication::translate(

@@ -3,14 +3,13 @@
 #include "app.h"
 #include "drawing.h"
 #include "form.h"
+#include "takeaway.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 
 #include <algorithm>
 
@@ -82,25 +81,17 @@ void saveFileDialog(const Form &owner, const QString &title, const QString &sugg
 std::optional<PrintFailure> printDialog(const Form &owner, const Form &drawing,
                                         const DrawingInfo &document)
 {
-    QPrinter printer;
-    setUpPage(printer);
-    printer.setDocName(document.title);
-    printer.setCreator(document.creator);
-    QPrintDialog dialog(&printer, owner.window());
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    // Printed to a file: written whole or not at all, as a saved file is.
-    const QString file = printer.outputFileName();
-    if (printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
-        const QPageLayout paper = printer.pageLayout();
-        const std::optional<QString> failure =
-            saveDrawing(drawing, file, DrawingFormat::Pdf, 1, document, &paper);
-        return failure ? std::optional(PrintFailure{{}, file, *failure}) : std::nullopt;
-    }
-    printer.setResolution(PageDpi);
-    if (!drawOnPage(drawing, printer, document.title) || printer.printerState() == QPrinter::Error)
-        return PrintFailure{printer.printerName(), {}, {}};
-    return std::nullopt;
+    QString why;
+    const TakeAway *module = takeAway(&why);
+    if (!module)
+        return PrintFailure{{}, {}, why};
+    return module->print(
+        owner.window(),
+        {document.title, document.creator, PageDpi, [](QPagedPaintDevice &page) { setUpPage(page); },
+         [&](QPagedPaintDevice &page) { return drawOnPage(drawing, page, document.title); },
+         [&](const QString &file, const QPageLayout &paper) {
+             return saveDrawing(drawing, file, DrawingFormat::Pdf, 1, document, &paper);
+         }});
 }
 
 void messageBox(const Form &owner, const QString &prompt)

@@ -29,7 +29,7 @@ void saveFileDialog(const Form &owner, const QString &title, const QString &sugg
                     const std::function<bool(const QString &, int)> &save);
 
 // What stopped a print: the printer, or the file printed to with the system's reason where it
-// gives one.
+// gives one; neither, but a reason, where printing could not be loaded: the loader's.
 struct PrintFailure {
     QString printer;
     QString file;

@@ -2,6 +2,7 @@
 
 #include "form.h"
 #include "label.h"
+#include "takeaway.h"
 
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -13,7 +14,6 @@
 #include <QRegularExpression>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 #include <QWidget>
 
 #include <algorithm>
@@ -242,17 +242,14 @@ std::optional<QString> saveDrawing(const Form &form, const QString &fileName, Dr
         break;
     }
     case DrawingFormat::Svg: {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&target);
-        svg.setTitle(info.title);
-        svg.setResolution(PageDpi);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(), size));
-        QPainter painter;
-        if (!painter.begin(&svg))
-            return failed();
-        drawClient(form, painter, Ground::Window);
-        if (!painter.end() || file->error() != QFileDevice::NoError)
+        QString why;
+        const TakeAway *module = takeAway(&why);
+        if (!module)
+            return why;
+        const bool drawn = module->writeSvg(target, size, PageDpi, info.title, [&](QPainter &painter) {
+            drawClient(form, painter, Ground::Window);
+        });
+        if (!drawn || file->error() != QFileDevice::NoError)
             return failed();
         break;
     }
