@@ -60,6 +60,8 @@ public:
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
 
+    // Whether it has a background of its own; without, the window's shows through.
+    bool opaque() const { return m_backColor.has_value(); }
     Rgb backColor() const;
     void setBackColor(Rgb colour);
     Rgb foreColor() const;

@@ -90,7 +90,7 @@ QStringList readBack(const QString &file)
 QString lookOf(const Label &l)
 {
     auto rgb = [](forms::Rgb c) { return QString("%1,%2,%3 ").arg(c.r).arg(c.g).arg(c.b); };
-    const bool own = l.testAttribute(Qt::WA_OpaquePaintEvent),
+    const bool own = l.opaque(),
                centred = l.alignment() == forms::Alignment::Center;
     const QString weight = l.captionFont().underline() ? "underlined"
                            : l.fontBold()              ? "bold"
