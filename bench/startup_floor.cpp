@@ -11,6 +11,9 @@
 //   bench_startup_floor [FORM1 TITLE VIEW CHART_ONLY HIDE_CROSSHAIRS ABOUT MAKER BLUE NEON
 //                        DIAMETER VOLTS]
 // TITLE is "%1 - Version %2.%3" as translated; the ampersands of the menu's words mark their keys.
+//
+// With --widgets first, each text of the chart (and its box) is a child widget of its own that
+// paints itself, as each of the program's labels is: the least the program's own design must do.
 #include "firstpaint.h"
 
 #include <QApplication>
@@ -61,14 +64,57 @@ QRect pixels(int left, int top, int width, int height) // twips at 96 DPI: 15 a 
     return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
+// One of the chart's texts in its box: where it stands, in which face, aligned how, on what.
+struct Piece {
+    QRect box;
+    const QFont *font;
+    int alignment;
+    QString words;
+    QColor back, fore; // no back: the window's own; boxed where it has one
+};
+
+void paintPiece(QPainter &painter, const Piece &piece, const QRect &box)
+{
+    QRect inside = box;
+    if (piece.back.isValid()) {
+        painter.fillRect(box, Qt::black);
+        inside = box.adjusted(1, 1, -1, -1);
+        painter.fillRect(inside, piece.back);
+    }
+    painter.setPen(piece.fore);
+    painter.setFont(*piece.font);
+    painter.drawText(inside, piece.alignment | Qt::AlignTop | Qt::TextWordWrap, piece.words);
+}
+
+// A piece as a widget of its own.
+class PieceWidget : public QWidget {
+public:
+    PieceWidget(Piece piece, QWidget *parent) : QWidget(parent), m_piece(std::move(piece))
+    {
+        setGeometry(m_piece.box);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        paintPiece(painter, m_piece, rect());
+    }
+
+private:
+    Piece m_piece;
+};
+
 class Chart : public QWidget {
 public:
-    Chart(const QString *captions, const QFont &regular, QWidget *parent)
+    Chart(const QString *captions, const QFont &regular, bool widgets, QWidget *parent)
         : QWidget(parent), m_captions(captions), m_regular(regular),
           m_bold(face(8.25, true, false)), m_underlined(face(8.25, false, true)),
           m_heading(face(9.75, true, false))
     {
         setFixedSize(306, 429);
+        if (widgets)
+            layOut([this](Piece piece) { new PieceWidget(std::move(piece), this); });
     }
 
 protected:
@@ -76,52 +122,43 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), palette().window());
-        text(painter, pixels(240, 0, 3975, 255), m_bold, Qt::AlignHCenter, m_captions[Maker]);
-        painter.setPen(Qt::blue);
-        text(painter, pixels(1440, 240, 1695, 240), m_underlined, Qt::AlignHCenter,
-             QStringLiteral("www.orvelle.example"));
-        grid(painter, 540, 525, 2160, m_captions[Blue], ArgonFigures, Qt::cyan, Qt::black);
-        grid(painter, 3480, 3465, 2040, m_captions[Neon], NeonFigures, Qt::red, Qt::white);
+        if (children().isEmpty())
+            layOut([&painter](const Piece &piece) { paintPiece(painter, piece, piece.box); });
     }
 
 private:
-    static void text(QPainter &painter, const QRect &box, const QFont &font, int alignment,
-                     const QString &words)
+    template <typename Take> void layOut(const Take &take) const
     {
-        painter.setFont(font);
-        painter.drawText(box, alignment | Qt::AlignTop | Qt::TextWordWrap, words);
-    }
-
-    static void cell(QPainter &painter, const QRect &box, const QColor &back, const QColor &fore,
-                     const QFont &font, const QString &words)
-    {
-        painter.fillRect(box, Qt::black);
-        const QRect inside = box.adjusted(1, 1, -1, -1);
-        painter.fillRect(inside, back);
-        painter.setPen(fore);
-        text(painter, inside, font, Qt::AlignHCenter, words);
+        const QColor text = palette().windowText().color();
+        take({pixels(240, 0, 3975, 255), &m_bold, Qt::AlignHCenter, m_captions[Maker], {}, text});
+        take({pixels(1440, 240, 1695, 240), &m_underlined, Qt::AlignHCenter,
+              QStringLiteral("www.orvelle.example"), {}, Qt::blue});
+        grid(take, 540, 525, 2160, m_captions[Blue], ArgonFigures, Qt::cyan, Qt::black);
+        grid(take, 3480, 3465, 2040, m_captions[Neon], NeonFigures, Qt::red, Qt::white);
     }
 
     // A grid: its title, axis titles, 10 column headers, 9 row headers and 90 figures.
-    void grid(QPainter &painter, int top, int axisTop, int axisLeft, const QString &title,
-              const int (&figures)[9][10], const QColor &headerBack, const QColor &headerFore)
+    template <typename Take>
+    void grid(const Take &take, int top, int axisTop, int axisLeft, const QString &title,
+              const int (&figures)[9][10], const QColor &headerBack,
+              const QColor &headerFore) const
     {
-        painter.setPen(palette().windowText().color());
-        text(painter, pixels(840, top, 975, 255), m_bold, Qt::AlignLeft, title);
-        text(painter, pixels(axisLeft, axisTop, 1215, 255), m_regular, Qt::AlignLeft,
-             m_captions[Diameter]);
-        text(painter, pixels(240, top + 390, 375, 255), m_regular, Qt::AlignLeft,
-             m_captions[Volts]);
+        const QColor text = palette().windowText().color();
+        take({pixels(840, top, 975, 255), &m_bold, Qt::AlignLeft, title, {}, text});
+        take({pixels(axisLeft, axisTop, 1215, 255), &m_regular, Qt::AlignLeft,
+              m_captions[Diameter], {}, text});
+        take({pixels(240, top + 390, 375, 255), &m_regular, Qt::AlignLeft, m_captions[Volts], {},
+              text});
         const int headers = top + 270, rows = top + 630;
         for (int c = 0; c < 10; ++c)
-            cell(painter, pixels(840 + 360 * c, headers, 375, 255), headerBack, headerFore, m_bold,
-                 QString::number(Diameters[c]));
+            take({pixels(840 + 360 * c, headers, 375, 255), &m_bold, Qt::AlignHCenter,
+                  QString::number(Diameters[c]), headerBack, headerFore});
         for (int r = 0; r < 9; ++r) {
-            cell(painter, pixels(120, rows + 240 * r, 630, 255), headerBack, headerFore, m_bold,
-                 QString::number(Voltages[r]));
+            take({pixels(120, rows + 240 * r, 630, 255), &m_bold, Qt::AlignHCenter,
+                  QString::number(Voltages[r]), headerBack, headerFore});
             for (int c = 0; c < 10; ++c)
-                cell(painter, pixels(840 + 360 * c, rows + 240 * r, 375, 255), Qt::white,
-                     Qt::black, m_regular, QString::number(figures[r][c]));
+                take({pixels(840 + 360 * c, rows + 240 * r, 375, 255), &m_regular,
+                      Qt::AlignHCenter, QString::number(figures[r][c]), Qt::white, Qt::black});
         }
     }
 
@@ -135,29 +172,33 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     application.installEventFilter(new FirstPaintWatcher(&application));
+    const bool widgets = argc > 1 && qstrcmp(argv[1], "--widgets") == 0;
+    const int first = widgets ? 2 : 1;
     QString captions[CaptionCount];
     for (int i = 0; i < CaptionCount; ++i)
-        captions[i] = i + 1 < argc ? QString::fromUtf8(argv[i + 1]) : QString::fromLatin1(English[i]);
+        captions[i] = i + first < argc ? QString::fromUtf8(argv[i + first])
+                                       : QString::fromLatin1(English[i]);
 
     // Both windows, their menu bar with them, are in the chart's regular face, as the program's.
+    // Like the program's, they are left to the end of the process.
     const QFont regular = face(8.25, false, false);
-    QWidget blank;
-    blank.setFont(regular);
-    blank.setWindowTitle(captions[Form1]);
-    blank.resize(312, 213);
-    QWidget window;
-    window.setFont(regular);
-    window.setWindowTitle(captions[Title].arg(QStringLiteral("Varelux")).arg(1).arg(0));
-    auto *layout = new QVBoxLayout(&window);
+    auto *blank = new QWidget;
+    blank->setFont(regular);
+    blank->setWindowTitle(captions[Form1]);
+    blank->resize(312, 213);
+    auto *window = new QWidget;
+    window->setFont(regular);
+    window->setWindowTitle(captions[Title].arg(QStringLiteral("Varelux")).arg(1).arg(0));
+    auto *layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    auto *menuBar = new QMenuBar(&window);
+    auto *menuBar = new QMenuBar(window);
     QMenu *view = menuBar->addMenu(captions[View]);
     for (Caption item : {ChartOnly, HideCrosshairs, About})
         view->addAction(captions[item]);
     layout->setMenuBar(menuBar);
-    layout->addWidget(new Chart(captions, regular, &window));
-    window.show();
-    blank.show();
+    layout->addWidget(new Chart(captions, regular, widgets, window));
+    window->show();
+    blank->show();
     return QApplication::exec();
 }
