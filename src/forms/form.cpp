@@ -177,6 +177,16 @@ QAccessibleInterface *formWindowFactory(const QString &, QObject *object)
     return nullptr;
 }
 
+// Windows that show the same icon share it: its image is read once.
+QIcon iconFrom(const char *resource)
+{
+    static std::vector<std::pair<const char *, QIcon>> read;
+    for (const auto &[name, icon] : read)
+        if (qstrcmp(name, resource) == 0)
+            return icon;
+    return read.emplace_back(resource, QIcon(QString::fromLatin1(resource))).second;
+}
+
 } // namespace
 
 Form::Form(const FormDesign &design) : m_design(design)
@@ -187,7 +197,7 @@ Form::Form(const FormDesign &design) : m_design(design)
     m_window = new FormWindow(*this, flagsFor(design));
     m_window->setWindowTitle(design.caption);
     if (design.icon)
-        m_window->setWindowIcon(QIcon(QString::fromLatin1(design.icon)));
+        m_window->setWindowIcon(iconFrom(design.icon));
     m_window->setFont(resolveFont(FontSpec{}));
 
     auto *layout = new QVBoxLayout(m_window);
