@@ -87,7 +87,8 @@ std::optional<PrintFailure> printDialog(const Form &owner, const Form &drawing,
         return PrintFailure{{}, {}, why};
     return module->print(
         owner.window(),
-        {document.title, document.creator, PageDpi, [](QPagedPaintDevice &page) { setUpPage(page); },
+        {document.title, document.creator, PageDpi,
+         [](QPagedPaintDevice &page) { setUpPage(page); },
          [&](QPagedPaintDevice &page) { return drawOnPage(drawing, page, document.title); },
          [&](const QString &file, const QPageLayout &paper) {
              return saveDrawing(drawing, file, DrawingFormat::Pdf, 1, document, &paper);

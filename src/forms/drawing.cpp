@@ -246,9 +246,9 @@ std::optional<QString> saveDrawing(const Form &form, const QString &fileName, Dr
         const TakeAway *module = takeAway(&why);
         if (!module)
             return why;
-        const bool drawn = module->writeSvg(target, size, PageDpi, info.title, [&](QPainter &painter) {
-            drawClient(form, painter, Ground::Window);
-        });
+        const bool drawn =
+            module->writeSvg(target, size, PageDpi, info.title,
+                             [&](QPainter &painter) { drawClient(form, painter, Ground::Window); });
         if (!drawn || file->error() != QFileDevice::NoError)
             return failed();
         break;

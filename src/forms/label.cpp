@@ -102,9 +102,9 @@ QFont resolveFont(const FontSpec &wanted)
 Label::Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
              const QString &caption)
     : QWidget(client), m_scale(TwipsScale::of(*client)), m_rect(rect), m_designed(rect),
-      m_caption(caption),
-      m_backColor(style.backColor), m_foreColor(style.foreColor), m_font(resolveFont(style.font)),
-      m_pointSize(style.font.size), m_alignment(style.alignment), m_border(style.border)
+      m_caption(caption), m_backColor(style.backColor), m_foreColor(style.foreColor),
+      m_font(resolveFont(style.font)), m_pointSize(style.font.size), m_alignment(style.alignment),
+      m_border(style.border)
 {
     setUp();
 }
@@ -112,10 +112,9 @@ Label::Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
 // Every property of the model but its caption.
 Label::Label(QWidget *client, const Label &model)
     : QWidget(client), m_scale(model.m_scale), m_rect(model.m_designed),
-      m_designed(model.m_designed),
-      m_backColor(model.m_backColor), m_foreColor(model.m_foreColor), m_font(model.m_font),
-      m_pointSize(model.m_pointSize), m_alignment(model.m_alignment), m_border(model.m_border),
-      m_link(model.m_link), m_offersPress(model.m_offersPress),
+      m_designed(model.m_designed), m_backColor(model.m_backColor), m_foreColor(model.m_foreColor),
+      m_font(model.m_font), m_pointSize(model.m_pointSize), m_alignment(model.m_alignment),
+      m_border(model.m_border), m_link(model.m_link), m_offersPress(model.m_offersPress),
       m_describeState(model.m_describeState), m_mouseIcon(model.m_mouseIcon)
 {
     setUp();
