@@ -92,6 +92,9 @@ public:
     PieceWidget(Piece piece, QWidget *parent) : QWidget(parent), m_piece(std::move(piece))
     {
         setGeometry(m_piece.box);
+        // A boxed piece paints all of itself: a change repaints it alone, as a cell of the
+        // program's does.
+        setAttribute(Qt::WA_OpaquePaintEvent, m_piece.back.isValid());
     }
 
 protected:

@@ -127,8 +127,9 @@ same run after run to within about 0.2%.
 
 The program's labels are widgets, one for each text and box of the chart (227 of them), each
 painting itself. What that costs in itself is the third count: the floor with each text and its
-box in a child widget of its own that paints itself (`bench_startup_floor --widgets`), and
-nothing else of the program. Its ratio to the floor is the least the program can reach while its
+box in a child widget of its own that paints itself, a boxed one all of itself as the program's
+cells do, so that a click repaints one cell (`bench_startup_floor --widgets`), and nothing else
+of the program. Its ratio to the floor is the least the program can reach while its
 labels are widgets; the last column is the program against it.
 
 | Language | Varelux | Floor | Ratio | Floor, a widget a label | Its ratio | Varelux to it |
