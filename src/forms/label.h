@@ -135,9 +135,9 @@ private:
     int captionFlags() const;
     void paintFocusRing(QPainter &painter) const;
 
-    const TwipsScale &m_scale; // its window's, which outlives it
-    TwipsRect m_rect;          // where it stands
-    TwipsRect m_designed;      // where it was put: the same, unless it grew for its caption
+    TwipsScale &m_scale;  // its window's, which outlives it
+    TwipsRect m_rect;     // where it stands
+    TwipsRect m_designed; // where it was put: the same, unless it grew for its caption
     QString m_caption;
     std::optional<Rgb> m_backColor;
     std::optional<Rgb> m_foreColor;

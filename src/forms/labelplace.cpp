@@ -37,7 +37,7 @@ void Label::standAsDesigned()
         setCursor(cursorFromImage(m_mouseIcon.resource, m_mouseIcon.hotX, m_mouseIcon.hotY,
                                   scale().zoom()));
     m_rect = m_designed;
-    const std::vector<QPointer<Label>> grown = TwipsScale::of(*parentWidget()).grownLabels();
+    const std::vector<QPointer<Label>> grown = m_scale.grownLabels();
     const QRect here = scale().pixels(m_rect);
     for (Label *other : grown)
         if (other && other != this && other->m_rect != other->m_designed && other->crosses(here))
@@ -138,7 +138,7 @@ void Label::fitCaption()
         }
     }
     if (grows) {
-        auto &grown = TwipsScale::of(*parentWidget()).grownLabels();
+        auto &grown = m_scale.grownLabels();
         grown.erase(std::remove(grown.begin(), grown.end(), nullptr), grown.end());
         if (std::find(grown.begin(), grown.end(), this) == grown.end())
             grown.emplace_back(this);
