@@ -2,6 +2,7 @@
 
 #include "form.h"
 #include "label.h"
+#include "labelarea.h"
 #include "takeaway.h"
 
 #include <QFileInfo>
@@ -35,22 +36,14 @@ constexpr FontSpec HeadingFont{"MS Sans Serif", 22, true, false};
 enum class Ground { Window, Paper };
 
 // The client area as the window paints it: its background (left out on paper, which stays
-// white), then its labels in the order they were made. Drawn label by label rather than
-// through Qt's own widget rendering, which turns all it draws on a printer into one picture of
-// pixels.
+// white), then its labels. Drawn label by label rather than through Qt's own widget rendering,
+// which turns all it draws on a printer into one picture of pixels.
 void drawClient(const Form &form, QPainter &painter, Ground ground)
 {
-    const QWidget *client = form.client();
+    const LabelArea *client = form.client();
     if (ground == Ground::Window)
         painter.fillRect(client->rect(), client->palette().color(QPalette::Window));
-    for (const Label *label : client->findChildren<Label *>(Qt::FindDirectChildrenOnly)) {
-        if (!label->isVisibleTo(client))
-            continue;
-        painter.save();
-        painter.translate(label->pos());
-        label->paint(painter);
-        painter.restore();
-    }
+    client->paintLabels(painter);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "direction.h"
 #include "label.h"
 #include "labelaccessible.h"
+#include "labelarea.h"
 #include "menuitem.h"
 #include "taskbar.h"
 #include "twips.h"
@@ -54,21 +55,14 @@ Qt::WindowFlags flagsFor(const FormDesign &design)
 
 // The part of a window below its menu bar; a click that no control keeps lands here, and so
 // does every right click. It tells its window when it gets and loses the keyboard focus.
-class ClientArea : public QWidget {
+class ClientArea : public LabelArea {
 public:
-    ClientArea(QWidget *window, Form &form) : QWidget(window), m_form(form) {}
+    ClientArea(QWidget *window, Form &form) : LabelArea(window), m_form(form) {}
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override
+    void areaClick() override
     {
-        m_pressed = event->button() == Qt::LeftButton;
-    }
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                           rect().contains(event->position().toPoint());
-        m_pressed = false;
-        if (click && !m_form.m_gone)
+        if (!m_form.m_gone)
             m_form.Form_Click();
     }
     void contextMenuEvent(QContextMenuEvent *event) override
@@ -78,22 +72,18 @@ protected:
         if (event->reason() == QContextMenuEvent::Mouse && !m_form.m_gone)
             m_form.Form_ContextMenu(false, scale.twips(at.x()), scale.twips(at.y()));
     }
-    // The area draws no focus of its own (what shows the focus repaints itself), so unlike
-    // Qt's default it does not repaint all it holds whenever the window gains or loses the keys.
-    void focusInEvent(QFocusEvent *) override
+    void ownFocusChanged(bool has) override
     {
-        if (!m_form.m_gone)
+        if (m_form.m_gone)
+            return;
+        if (has)
             m_form.Form_GotFocus();
-    }
-    void focusOutEvent(QFocusEvent *) override
-    {
-        if (!m_form.m_gone)
+        else
             m_form.Form_LostFocus();
     }
 
 private:
     Form &m_form;
-    bool m_pressed = false;
 };
 
 namespace {
@@ -164,16 +154,16 @@ public:
     }
 };
 
-// A dialog's client area is its window's one child widget; Qt may ask for it while it is still
-// being made, so it is known by its place.
+// A window's client area is its first child widget (its menu bar comes later); Qt may ask for it
+// while it is still being made, so it is known by its place.
 QAccessibleInterface *formWindowFactory(const QString &, QObject *object)
 {
     if (auto *window = dynamic_cast<FormWindow *>(object))
         return new FormWindowAccessible(window);
     auto *widget = qobject_cast<QWidget *>(object);
     auto *window = widget ? dynamic_cast<FormWindow *>(widget->parentWidget()) : nullptr;
-    if (window && window->isDialog() && !widget->isWindow())
-        return dialogAreaAccessible(widget);
+    if (window && window->findChild<QWidget *>(QString(), Qt::FindDirectChildrenOnly) == widget)
+        return areaAccessible(widget);
     return nullptr;
 }
 
@@ -214,7 +204,7 @@ Form::Form(const FormDesign &design) : m_design(design)
     if (design.keyPreview) {
         // The window's own area holds the focus at start, so that keys reach the window's
         // handler and no control shows a focus ring.
-        m_client->setFocusPolicy(Qt::StrongFocus);
+        m_client->setOwnFocusStop(true);
         m_client->setFocus();
         qApp->installEventFilter(this);
     }
@@ -234,7 +224,8 @@ void Form::layOutAgain()
 {
     if (m_design.border != WindowBorder::Sizable)
         m_client->setFixedSize(designedClientSize());
-    for (Label *label : m_client->findChildren<Label *>(Qt::FindDirectChildrenOnly))
+    const std::vector<Label *> labels = m_client->labels();
+    for (Label *label : labels)
         label->standAsDesigned();
     m_window->update();
 }
@@ -431,20 +422,23 @@ QWidget *Form::window() const
     return m_window;
 }
 
-QWidget *Form::client() const
+LabelArea *Form::client() const
 {
     return m_client;
 }
 
-QWidget *Form::activeControl() const
+QObject *Form::activeControl() const
 {
     QWidget *focus = m_window->focusWidget();
-    return focus == m_client ? nullptr : focus;
+    if (focus == m_client)
+        return m_client->focusLabel();
+    return focus;
 }
 
 void Form::setFocus()
 {
     m_client->setFocus(Qt::OtherFocusReason);
+    m_client->setFocusLabel(nullptr);
 }
 
 // Keys meant for this window go to its key handler first, whichever of its controls has the

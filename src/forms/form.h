@@ -1,5 +1,6 @@
 #pragma once
 
+#include "labelarea.h"
 #include "twips.h"
 
 #include <QObject>
@@ -70,9 +71,9 @@ public:
     void setCaption(const QString &caption);
 
     QWidget *window() const;
-    QWidget *client() const;
-    // The control that has the keyboard focus in this window, if any.
-    QWidget *activeControl() const;
+    LabelArea *client() const;
+    // The control or label that has the keyboard focus in this window, if any.
+    QObject *activeControl() const;
     // Gives the window's own area the keyboard focus, from whichever control has it.
     void setFocus();
 
@@ -146,7 +147,7 @@ private:
 
     FormDesign m_design;
     FormWindow *m_window = nullptr;
-    QWidget *m_client = nullptr;
+    ClientArea *m_client = nullptr;
     TwipsScale *m_scale = nullptr;
     WindowScale *m_windowScale = nullptr;
     int m_wheel = 0;           // the mouse wheel's turn towards the next zoom step

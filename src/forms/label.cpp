@@ -2,11 +2,11 @@
 
 #include "cursor.h"
 #include "labelaccessible.h"
+#include "labelarea.h"
 
 #include <QAccessible>
 #include <QFontInfo>
 #include <QMetaMethod>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 
@@ -99,9 +99,9 @@ QFont resolveFont(const FontSpec &wanted)
     return font;
 }
 
-Label::Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
+Label::Label(LabelArea *area, const TwipsRect &rect, const LabelStyle &style,
              const QString &caption)
-    : QWidget(client), m_scale(TwipsScale::of(*client)), m_rect(rect), m_designed(rect),
+    : QObject(area), m_area(*area), m_scale(TwipsScale::of(*area)), m_rect(rect), m_designed(rect),
       m_caption(caption), m_backColor(style.backColor), m_foreColor(style.foreColor),
       m_font(resolveFont(style.font)), m_pointSize(style.font.size), m_alignment(style.alignment),
       m_border(style.border)
@@ -110,8 +110,8 @@ Label::Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
 }
 
 // Every property of the model but its caption.
-Label::Label(QWidget *client, const Label &model)
-    : QWidget(client), m_scale(model.m_scale), m_rect(model.m_designed),
+Label::Label(LabelArea *area, const Label &model)
+    : QObject(area), m_area(*area), m_scale(model.m_scale), m_rect(model.m_designed),
       m_designed(model.m_designed), m_backColor(model.m_backColor), m_foreColor(model.m_foreColor),
       m_font(model.m_font), m_pointSize(model.m_pointSize), m_alignment(model.m_alignment),
       m_border(model.m_border), m_link(model.m_link), m_offersPress(model.m_offersPress),
@@ -123,21 +123,79 @@ Label::Label(QWidget *client, const Label &model)
 void Label::setUp()
 {
     installLabelAccessibility();
-    setAttribute(Qt::WA_OpaquePaintEvent, m_backColor.has_value());
+    m_area.add(this);
     standAsDesigned();
+}
+
+Label::~Label()
+{
+    update();
+    m_area.remove(this);
 }
 
 void Label::setMouseIcon(const char *resource, int hotX, int hotY)
 {
     m_mouseIcon = {resource, hotX, hotY};
-    setCursor(cursorFromImage(resource, hotX, hotY, scale().zoom()));
+    makePointer();
+}
+
+void Label::makePointer()
+{
+    m_pointer =
+        cursorFromImage(m_mouseIcon.resource, m_mouseIcon.hotX, m_mouseIcon.hotY, scale().zoom());
+    m_area.pointerChanged();
 }
 
 Label *Label::cloneHidden() const
 {
-    auto *copy = new Label(parentWidget(), *this);
+    auto *copy = new Label(&m_area, *this);
     copy->hide();
     return copy;
+}
+
+void Label::setVisible(bool visible)
+{
+    if (visible == m_visible)
+        return;
+    if (!visible)
+        update();
+    m_visible = visible;
+    if (visible)
+        update();
+    if (m_tabStop)
+        m_area.tabStopsChanged();
+}
+
+QRect Label::geometry() const
+{
+    return scale().shown(m_pixels);
+}
+
+bool Label::isRightToLeft() const
+{
+    return m_area.isRightToLeft();
+}
+
+const QPalette &Label::palette() const
+{
+    return m_area.palette();
+}
+
+void Label::update()
+{
+    if (m_visible)
+        m_area.update(geometry());
+}
+
+void Label::setTabStop(bool tabStop)
+{
+    m_tabStop = tabStop;
+    m_area.tabStopsChanged();
+}
+
+bool Label::hasFocus() const
+{
+    return m_area.focusLabel() == this && m_area.hasFocus();
 }
 
 void Label::setCaption(const QString &caption)
@@ -160,7 +218,6 @@ void Label::setBackColor(Rgb colour)
     if (m_backColor == colour)
         return;
     m_backColor = colour;
-    setAttribute(Qt::WA_OpaquePaintEvent);
     lookChanged();
 }
 
@@ -212,12 +269,6 @@ QRect Label::captionRect() const
                                                 : rect();
 }
 
-void Label::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    paint(painter);
-}
-
 void Label::paint(QPainter &painter) const
 {
     // The border is filled, not stroked, so it stays one crisp logical pixel at any scale.
@@ -259,15 +310,6 @@ void Label::paintFocusRing(QPainter &painter) const
     painter.fillRect(QRect(r.right() - band + 1, r.top(), band, r.height()), ring);
 }
 
-void Label::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-        event->key() == Qt::Key_Space)
-        click();
-    else
-        QWidget::keyPressEvent(event);
-}
-
 bool Label::hasClickHandler() const
 {
     return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked));
@@ -281,13 +323,13 @@ void Label::setFocusRect(bool shown)
         return;
     m_focusRect = shown;
     if (shown)
-        raise();
+        m_area.raise(this);
     update();
 }
 
 bool Label::focusRingShown() const
 {
-    return (hasFocus() || m_focusRect) && window()->property(FocusVisible).toBool();
+    return (hasFocus() || m_focusRect) && m_area.window()->property(FocusVisible).toBool();
 }
 
 void setFocusVisible(QWidget *window, bool visible)
@@ -313,22 +355,6 @@ void Label::reportFocus()
             QAccessible::updateAccessibility(&event);
         },
         Qt::QueuedConnection);
-}
-
-void Label::mousePressEvent(QMouseEvent *event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void Label::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
-        emit clicked();
 }
 
 } // namespace forms

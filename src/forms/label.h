@@ -3,16 +3,23 @@
 #include "rgb.h"
 #include "twips.h"
 
+#include <QCursor>
 #include <QFont>
+#include <QObject>
+#include <QRect>
 #include <QString>
-#include <QWidget>
 
 #include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
 
+class QPainter;
+class QWidget;
+
 namespace forms {
+
+class LabelArea;
 
 enum class Alignment { Left, Center };
 enum class LabelBorder { None, FixedSingle };
@@ -35,13 +42,15 @@ struct LabelStyle {
     LabelBorder border = LabelBorder::None;
 };
 
-// A label that speaks twips and (r, g, b). It keeps every click it is given: a click on a label
-// never falls through to the window behind it, whether or not the label has a handler.
-class Label : public QWidget {
+// A label that speaks twips and (r, g, b), drawn by the area that holds it. It keeps every click
+// it is given: a click on a label never falls through to the window behind it, whether or not the
+// label has a handler.
+class Label : public QObject {
     Q_OBJECT
 public:
-    Label(QWidget *client, const TwipsRect &rect, const LabelStyle &style,
+    Label(LabelArea *area, const TwipsRect &rect, const LabelStyle &style,
           const QString &caption = {});
+    ~Label() override;
 
     // A hidden copy of this label with every property but the caption.
     Label *cloneHidden() const;
@@ -72,10 +81,28 @@ public:
 
     Alignment alignment() const { return m_alignment; }
     LabelBorder border() const { return m_border; }
-    bool visible() const { return !isHidden(); }
+    bool visible() const { return m_visible; }
+    void setVisible(bool visible);
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+
+    LabelArea &area() const { return m_area; }
+    // Where it shows in its area, in pixels: mirrored where the area is.
+    QRect geometry() const;
+    QRect rect() const { return QRect(QPoint(0, 0), m_pixels.size()); }
+    bool isRightToLeft() const;
+    // Draws it again where it stands.
+    void update();
+
+    // What screen readers call it; its caption where it has no name of its own.
+    QString accessibleName() const { return m_accessibleName; }
+    void setAccessibleName(const QString &name) { m_accessibleName = name; }
 
     // A tab stop takes the focus from the keyboard only; with it, Enter and Space click it.
-    void setTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus); }
+    void setTabStop(bool tabStop);
+    bool tabStop() const { return m_tabStop; }
+    // Whether it has the keyboard focus: its area has it, and has given it to this label.
+    bool hasFocus() const;
     // What a click does, for a caller that is not the mouse (a key, a screen reader).
     void click() { emit clicked(); }
     bool hasClickHandler() const;
@@ -96,6 +123,8 @@ public:
     // The mouse pointer shown while the mouse is over this label, drawn from a resource image with
     // its hot spot in the image's pixels; it grows with the window's zoom.
     void setMouseIcon(const char *resource, int hotX, int hotY);
+    // The pointer shown over it; none where it shows the area's own.
+    const QCursor *mousePointer() const { return m_pointer ? &*m_pointer : nullptr; }
 
     // The rectangle the caption is drawn in: inside the border, if there is one.
     QRect captionRect() const;
@@ -114,14 +143,8 @@ public:
 signals:
     void clicked();
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
-    Label(QWidget *client, const Label &model);
+    Label(LabelArea *area, const Label &model);
     void setUp();
     const TwipsScale &scale() const { return m_scale; }
     void fitCaption();
@@ -134,10 +157,17 @@ private:
     QColor textColour() const;
     int captionFlags() const;
     void paintFocusRing(QPainter &painter) const;
+    const QPalette &palette() const;
+    void makePointer();
 
+    LabelArea &m_area;    // which outlives it
     TwipsScale &m_scale;  // its window's, which outlives it
     TwipsRect m_rect;     // where it stands
     TwipsRect m_designed; // where it was put: the same, unless it grew for its caption
+    QRect m_pixels;       // where it stands, in the design's pixels, not yet mirrored
+    bool m_visible = true;
+    QString m_accessibleName;
+    bool m_tabStop = false;
     QString m_caption;
     std::optional<Rgb> m_backColor;
     std::optional<Rgb> m_foreColor;
@@ -153,7 +183,7 @@ private:
         const char *resource = nullptr;
         int hotX = 0, hotY = 0;
     } m_mouseIcon;
-    bool m_pressed = false;
+    std::optional<QCursor> m_pointer;
     // What the caption needed at the widths it was measured at, in the direction it was then
     // laid out in, forgotten when the caption or its font changes: a grown label fits again each
     // time a neighbour arrives where it grew.

@@ -9,8 +9,8 @@ namespace forms {
 // role (text or link) and their state as the program describes it.
 void installLabelAccessibility();
 
-// What screen readers are told of the area of a dialog that holds its labels, where Qt lets it say
-// what its labels say (Qt 6.6 and later); none before.
-QAccessibleInterface *dialogAreaAccessible(QWidget *area);
+// What screen readers are told of a window's client area, which holds its labels: they are its
+// children, and in a dialog they describe it, where Qt lets it say so (Qt 6.6 and later).
+QAccessibleInterface *areaAccessible(QWidget *area);
 
 } // namespace forms

@@ -15,7 +15,7 @@ class LabelArray {
 public:
     using ClickHandler = std::function<void(qint16 index)>;
 
-    explicit LabelArray(QWidget *client) : m_client(client) {}
+    explicit LabelArray(LabelArea *client) : m_client(client) {}
     LabelArray(const LabelArray &) = delete;
     LabelArray &operator=(const LabelArray &) = delete;
 
@@ -38,7 +38,7 @@ private:
     Label &adopt(int index, Label *label);
     void connectClick(int index);
 
-    QWidget *m_client;
+    LabelArea *m_client;
     std::vector<Label *> m_members;
     ClickHandler m_onClick;
 };

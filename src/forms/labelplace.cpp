@@ -1,6 +1,6 @@
 #include "label.h"
 
-#include "cursor.h"
+#include "labelarea.h"
 
 #include <QFontMetrics>
 #include <QPointer>
@@ -34,8 +34,7 @@ void Label::standAsDesigned()
         m_measured.clear();
     }
     if (m_mouseIcon.resource)
-        setCursor(cursorFromImage(m_mouseIcon.resource, m_mouseIcon.hotX, m_mouseIcon.hotY,
-                                  scale().zoom()));
+        makePointer();
     m_rect = m_designed;
     const std::vector<QPointer<Label>> grown = m_scale.grownLabels();
     const QRect here = scale().pixels(m_rect);
@@ -76,7 +75,7 @@ QRect Label::captionNeeds(int width) const
 void Label::fitCaption()
 {
     m_rect = m_designed;
-    if (m_border != LabelBorder::None || !parentWidget()) {
+    if (m_border != LabelBorder::None) {
         place();
         return;
     }
@@ -101,10 +100,10 @@ void Label::fitCaption()
                                      : designed.left();
         return QRect(left, designed.top(), width, needs(width).height());
     };
-    const auto labels = parentWidget()->findChildren<Label *>(Qt::FindDirectChildrenOnly);
+    const std::vector<Label *> &labels = m_area.labels();
     auto free = [&](int width) {
         const QRect room = across(width);
-        return parentWidget()->rect().contains(room) &&
+        return m_area.rect().contains(room) &&
                std::none_of(labels.begin(), labels.end(), [&](const Label *other) {
                    return other != this && takesFrom(room, designed, scale.pixels(other->m_rect));
                });
@@ -115,7 +114,7 @@ void Label::fitCaption()
     const bool oneLine = grows && designed.height() < 2 * metrics.lineSpacing();
     const int line = oneLine ? needs(QWIDGETSIZE_MAX).width() : 0;
     auto widest = [&] { // from where it stands, the widest that is free
-        for (int step = parentWidget()->width(); step > 0; step /= 2)
+        for (int step = m_area.width(); step > 0; step /= 2)
             while (free(wide + step))
                 wide += step;
     };
@@ -151,7 +150,12 @@ void Label::fitCaption()
 
 void Label::place()
 {
-    setGeometry(scale().shown(scale().pixels(m_rect)));
+    const QRect pixels = scale().pixels(m_rect);
+    if (pixels == m_pixels)
+        return;
+    update();
+    m_pixels = pixels;
+    update();
 }
 
 void Label::setLeft(float twips)

@@ -135,8 +135,8 @@ QString pictureOfTheProgram()
     p += c.mnuVCross->checked()         ? caption == "&Hide Crosshairs" ? 'H' : '?'
          : caption == "&Use Crosshairs" ? 'U'
                                         : '?';
-    QWidget *focus = QApplication::focusWidget();
-    p += focus == c.urlLabel ? 'L' : focus == c.client() ? 'G' : '?';
+    const bool area = QApplication::focusWidget() == c.client();
+    p += !area ? '?' : c.activeControl() == c.urlLabel ? 'L' : !c.activeControl() ? 'G' : '?';
     if (c.urlLabel->focusRingShown())
         p += '*';
     for (const forms::LabelArray *cells : {&c.lblArgon, &c.lblNeon})

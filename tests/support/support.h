@@ -3,7 +3,7 @@
 #include "app/form1.h"
 #include "chart/frmcharts.h"
 #include "forms/app.h"
-#include "forms/label.h"
+#include "forms/labelarea.h"
 #include "forms/shell.h"
 
 #include <QApplication>
@@ -69,7 +69,7 @@ inline void onDialog(const std::function<void(QWidget *)> &answer)
 
 inline void click(const forms::Label &label)
 {
-    clickAt(label.parentWidget(), label.geometry().center());
+    clickAt(&label.area(), label.geometry().center());
 }
 
 } // namespace support
