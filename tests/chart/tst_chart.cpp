@@ -360,8 +360,11 @@ private slots:
         QCOMPARE(reader(&chart().lblArgon[5])->actionInterface()->actionNames(),
                  QStringList{QAccessibleActionInterface::pressAction()});
 
-        QAccessibleInterface *cell = reader(&chart().lblNeon[47]);
+        QAccessibleInterface *cell = reader(&chart().lblNeon[47]), *area = cell->parent();
         QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("NEON GAS, 6000 volts, 11 mm: 15"));
+        QVERIFY(area->object() == chart().client() &&
+                area->child(area->indexOfChild(cell)) == cell &&
+                area->childAt(cell->rect().center().x(), cell->rect().center().y()) == cell);
         press(cell);
         QCOMPARE(cell->text(QAccessible::Description), QStringLiteral("target"));
         chart().window()->activateWindow(); // as it is while the user types into it
