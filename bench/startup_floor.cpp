@@ -11,9 +11,6 @@
 //   bench_startup_floor [FORM1 TITLE VIEW CHART_ONLY HIDE_CROSSHAIRS ABOUT MAKER BLUE NEON
 //                        DIAMETER VOLTS]
 // TITLE is "%1 - Version %2.%3" as translated; the ampersands of the menu's words mark their keys.
-//
-// With --widgets first, each text of the chart (and its box) is a child widget of its own that
-// paints itself, as each of the program's labels is: the least the program's own design must do.
 #include "firstpaint.h"
 
 #include <QApplication>
@@ -73,12 +70,12 @@ struct Piece {
     QColor back, fore; // no back: the window's own; boxed where it has one
 };
 
-void paintPiece(QPainter &painter, const Piece &piece, const QRect &box)
+void paintPiece(QPainter &painter, const Piece &piece)
 {
-    QRect inside = box;
+    QRect inside = piece.box;
     if (piece.back.isValid()) {
-        painter.fillRect(box, Qt::black);
-        inside = box.adjusted(1, 1, -1, -1);
+        painter.fillRect(piece.box, Qt::black);
+        inside = piece.box.adjusted(1, 1, -1, -1);
         painter.fillRect(inside, piece.back);
     }
     painter.setPen(piece.fore);
@@ -86,38 +83,14 @@ void paintPiece(QPainter &painter, const Piece &piece, const QRect &box)
     painter.drawText(inside, piece.alignment | Qt::AlignTop | Qt::TextWordWrap, piece.words);
 }
 
-// A piece as a widget of its own.
-class PieceWidget : public QWidget {
-public:
-    PieceWidget(Piece piece, QWidget *parent) : QWidget(parent), m_piece(std::move(piece))
-    {
-        setGeometry(m_piece.box);
-        // A boxed piece paints all of itself: a change repaints it alone, as a cell of the
-        // program's does.
-        setAttribute(Qt::WA_OpaquePaintEvent, m_piece.back.isValid());
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        paintPiece(painter, m_piece, rect());
-    }
-
-private:
-    Piece m_piece;
-};
-
 class Chart : public QWidget {
 public:
-    Chart(const QString *captions, const QFont &regular, bool widgets, QWidget *parent)
+    Chart(const QString *captions, const QFont &regular, QWidget *parent)
         : QWidget(parent), m_captions(captions), m_regular(regular),
           m_bold(face(8.25, true, false)), m_underlined(face(8.25, false, true)),
           m_heading(face(9.75, true, false))
     {
         setFixedSize(306, 429);
-        if (widgets)
-            layOut([this](Piece piece) { new PieceWidget(std::move(piece), this); });
     }
 
 protected:
@@ -125,8 +98,7 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), palette().window());
-        if (children().isEmpty())
-            layOut([&painter](const Piece &piece) { paintPiece(painter, piece, piece.box); });
+        layOut([&painter](const Piece &piece) { paintPiece(painter, piece); });
     }
 
 private:
@@ -175,12 +147,10 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     application.installEventFilter(new FirstPaintWatcher(&application));
-    const bool widgets = argc > 1 && qstrcmp(argv[1], "--widgets") == 0;
-    const int first = widgets ? 2 : 1;
     QString captions[CaptionCount];
     for (int i = 0; i < CaptionCount; ++i)
-        captions[i] = i + first < argc ? QString::fromUtf8(argv[i + first])
-                                       : QString::fromLatin1(English[i]);
+        captions[i] =
+            i + 1 < argc ? QString::fromUtf8(argv[i + 1]) : QString::fromLatin1(English[i]);
 
     // Both windows, their menu bar with them, are in the chart's regular face, as the program's.
     // Like the program's, they are left to the end of the process.
@@ -200,7 +170,7 @@ int main(int argc, char **argv)
     for (Caption item : {ChartOnly, HideCrosshairs, About})
         view->addAction(captions[item]);
     layout->setMenuBar(menuBar);
-    layout->addWidget(new Chart(captions, regular, widgets, window));
+    layout->addWidget(new Chart(captions, regular, window));
     window->show();
     blank->show();
     return QApplication::exec();

@@ -67,16 +67,15 @@ def wall(commands, language, name):
     return {c: sorted(t)[len(t) // 2] * 1000 for c, t in times.items()}  # medians
 
 
-def floor_command(language, *options):
-    return [floor, *options, *captions(language)]
+def floor_command(language):
+    return [floor, *captions(language)]
 
 
 languages = ["en"] + sorted(f[len("varelux_"):-len(".ts")]
                             for f in os.listdir(os.path.join(root, "translations")))
 rows = []
 for language in languages:
-    counted = (instructions([program], language), instructions(floor_command(language), language),
-               instructions(floor_command(language, "--widgets"), language))
+    counted = (instructions([program], language), instructions(floor_command(language), language))
     timed = wall([program, shlex.join(floor_command(language))], language, language)
     rows.append((language, counted, tuple(timed.values())))
     print(language, counted, timed, flush=True)
@@ -101,8 +100,7 @@ def verdict(ratio, goal):
     return f"{ratio:.3f} ({'met' if ratio <= goal else 'missed'})"
 
 
-table_i = "\n".join(f"| {l} | {p:,} | {f:,} | {verdict(p / f, 1.05)} | {w:,} | {w / f:.3f} | "
-                    f"{p / w:.3f} |" for l, (p, f, w), _ in rows)
+table_i = "\n".join(f"| {l} | {p:,} | {f:,} | {verdict(p / f, 1.05)} |" for l, (p, f), _ in rows)
 table_t = "\n".join(f"| {l} | {p:.1f} | {f:.1f} | {verdict(p / f, 1.10)} |" for l, _, (p, f) in rows)
 report = f"""# Performance
 
@@ -125,15 +123,8 @@ likewise. In each language the floor shows that language's captions, taken from
 Counted by `valgrind --tool=callgrind` from process start to exit, all threads; the count is the
 same run after run to within about 0.2%.
 
-The program's labels are widgets, one for each text and box of the chart (227 of them), each
-painting itself. What that costs in itself is the third count: the floor with each text and its
-box in a child widget of its own that paints itself, a boxed one all of itself as the program's
-cells do, so that a click repaints one cell (`bench_startup_floor --widgets`), and nothing else
-of the program. Its ratio to the floor is the least the program can reach while its
-labels are widgets; the last column is the program against it.
-
-| Language | Varelux | Floor | Ratio | Floor, a widget a label | Its ratio | Varelux to it |
-|---|---:|---:|---:|---:|---:|---:|
+| Language | Varelux | Floor | Ratio |
+|---|---:|---:|---:|
 {table_i}
 
 ## Wall clock (goal: within 1.10 of the floor)
