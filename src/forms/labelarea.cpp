@@ -36,6 +36,8 @@ void LabelArea::remove(Label *label)
     m_labels.erase(at);
     if (m_pointing == label)
         m_pointing = nullptr;
+    if (m_focus == label)
+        setFocusLabel(nullptr);
 }
 
 void LabelArea::raise(Label *label)
