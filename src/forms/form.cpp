@@ -437,8 +437,8 @@ QObject *Form::activeControl() const
 
 void Form::setFocus()
 {
-    m_client->setFocus(Qt::OtherFocusReason);
     m_client->setFocusLabel(nullptr);
+    m_client->setFocus(Qt::OtherFocusReason);
 }
 
 // Keys meant for this window go to its key handler first, whichever of its controls has the

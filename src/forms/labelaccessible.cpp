@@ -67,19 +67,20 @@ public:
         const auto at = std::find(all.begin(), all.end(), child ? child->object() : nullptr);
         return at == all.end() ? -1 : int(at - all.begin());
     }
-    QAccessibleInterface *childAt(int x, int y) const override
-    {
-        if (const LabelArea *area = this->area())
-            if (Label *label = area->labelAt(area->mapFromGlobal(QPoint(x, y))))
-                return QAccessible::queryAccessibleInterface(label);
-        return QAccessibleWidget::childAt(x, y);
-    }
     QAccessibleInterface *focusChild() const override
     {
         const LabelArea *area = this->area();
         if (area && area->hasFocus() && area->focusLabel())
             return QAccessible::queryAccessibleInterface(area->focusLabel());
         return QAccessibleWidget::focusChild();
+    }
+    // Not itself focused while one of its labels has the focus.
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (area() && area()->focusLabel())
+            state.focused = false;
+        return state;
     }
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
@@ -240,12 +241,21 @@ public:
 
     QStringList actionNames() const override
     {
-        return m_label->offersPress() ? QStringList{pressAction()} : QStringList();
+        QStringList names;
+        if (m_label->offersPress())
+            names << pressAction();
+        if (m_label->tabStop())
+            names << setFocusAction();
+        return names;
     }
     void doAction(const QString &name) override
     {
-        if (name == pressAction() && m_label->offersPress())
+        if (name == pressAction() && m_label->offersPress()) {
             m_label->click();
+        } else if (name == setFocusAction() && m_label->tabStop()) {
+            m_label->area().setFocusLabel(m_label);
+            m_label->area().setFocus(Qt::OtherFocusReason);
+        }
     }
     QStringList keyBindingsForAction(const QString &) const override
     {

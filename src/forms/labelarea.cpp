@@ -162,8 +162,9 @@ std::vector<Label *> LabelArea::focusStops() const
     std::vector<Label *> stops;
     if (m_ownStop)
         stops.push_back(nullptr);
-    for (Label *label : m_labels)
-        if (label->tabStop() && label->visible())
+    for (QObject *child : children())
+        if (auto *label = qobject_cast<Label *>(child);
+            label && label->tabStop() && label->visible())
             stops.push_back(label);
     return stops;
 }
@@ -178,30 +179,36 @@ void LabelArea::setFocusLabel(Label *label)
         was->update();
     if (label) {
         label->update();
-        if (hasFocus())
+        if (m_focused)
             label->reportFocus();
     }
     focusChanged();
 }
 
+// The area itself has the keys: it holds them, with no menu open over it, and has given them to
+// none of its labels.
 void LabelArea::focusChanged()
 {
-    const bool own = hasFocus() && !m_focus && m_ownStop;
+    const bool own = m_focused && !m_focus && m_ownStop;
     if (own == m_ownFocus)
         return;
     m_ownFocus = own;
     ownFocusChanged(own);
 }
 
-// Tab into the area comes to its first stop, Shift+Tab to its last; the window's activation
-// gives back the stop that had the focus.
+// Tab into the area comes to its first stop, Shift+Tab to its last, and a click to the area
+// itself; otherwise (the window's activation, a menu closing over it) the stop that had the focus
+// has it again.
 void LabelArea::focusInEvent(QFocusEvent *event)
 {
     const auto stops = focusStops();
-    if (!stops.empty() && event->reason() == Qt::TabFocusReason)
+    if (event->reason() == Qt::TabFocusReason && !stops.empty())
         m_focus = stops.front();
-    else if (!stops.empty() && event->reason() == Qt::BacktabFocusReason)
+    else if (event->reason() == Qt::BacktabFocusReason && !stops.empty())
         m_focus = stops.back();
+    else if (event->reason() == Qt::MouseFocusReason)
+        m_focus = nullptr;
+    m_focused = true;
     if (m_focus) {
         m_focus->update();
         m_focus->reportFocus();
@@ -209,8 +216,10 @@ void LabelArea::focusInEvent(QFocusEvent *event)
     focusChanged();
 }
 
+// Also while a menu is open over the area, which keeps the focus for its return.
 void LabelArea::focusOutEvent(QFocusEvent *)
 {
+    m_focused = false;
     if (m_focus)
         m_focus->update();
     focusChanged();
@@ -230,9 +239,18 @@ bool LabelArea::focusNextPrevChild(bool next)
         }
     }
     const bool moved = QWidget::focusNextPrevChild(next);
-    if (hasFocus() && !stops.empty())
-        setFocusLabel(next ? stops.front() : stops.back());
-    return moved;
+    if (!hasFocus() || stops.empty())
+        return moved;
+    setFocusLabel(next ? stops.front() : stops.back());
+    return true;
+}
+
+void LabelArea::leaveEvent(QEvent *)
+{
+    if (m_pointing) {
+        m_pointing = nullptr;
+        unsetCursor();
+    }
 }
 
 } // namespace forms

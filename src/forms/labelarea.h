@@ -23,8 +23,6 @@ public:
 
     // In the order they are drawn.
     const std::vector<Label *> &labels() const { return m_labels; }
-    // The shown label on top at `point`, if any.
-    Label *labelAt(QPoint point) const;
     // Draws the shown labels, each with its top-left corner where it stands.
     void paintLabels(QPainter &painter, const QRegion *only = nullptr) const;
 
@@ -50,6 +48,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     bool focusNextPrevChild(bool next) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     friend class Label;
@@ -58,6 +57,8 @@ private:
     void raise(Label *label);
     void tabStopsChanged();
     void pointerChanged();
+    // The shown label on top at `point`, if any.
+    Label *labelAt(QPoint point) const;
     void pointAt(QPoint point);
     std::vector<Label *> focusStops() const;
     void focusChanged();
@@ -65,6 +66,7 @@ private:
     std::vector<Label *> m_labels;
     bool m_ownStop = false;
     QPointer<Label> m_focus;
+    bool m_focused = false; // between the area's focus-in and focus-out
     bool m_ownFocus = false;
     QPointer<Label> m_pressed; // the label a left button went down on
     bool m_areaPressed = false;

@@ -377,6 +377,10 @@ private slots:
         QTest::keyClick(chart().window()->windowHandle(), Qt::Key_Tab);
         QTest::keyClick(chart().window()->windowHandle(), Qt::Key_Tab);
         QTRY_VERIFY(focused.value(0) == chart().urlLabel && focused.last() == &chart().lblNeon[57]);
+        focused.clear(); // and again once a menu over them closes
+        QTest::keyClick(chart().window()->windowHandle(), Qt::Key_Menu);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!focused.isEmpty() && focused.last() == &chart().lblNeon[57]);
         QCOMPARE(reader(&chart().lblNeon[57])->text(QAccessible::Description),
                  QStringLiteral("target"));
 
