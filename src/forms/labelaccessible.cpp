@@ -46,10 +46,9 @@ bool inDialog(const QWidget &widget)
 // too.
 class AreaAccessible : public QAccessibleWidget {
 public:
-    AreaAccessible(QWidget *area, bool dialog)
-        : QAccessibleWidget(area,
-                            dialog && DialogAreaSays ? QAccessible::Pane : QAccessible::Client),
-          m_dialog(dialog)
+    explicit AreaAccessible(QWidget *area)
+        : QAccessibleWidget(area, DialogAreaSays && inDialog(*area) ? QAccessible::Pane
+                                                                    : QAccessible::Client)
     {
     }
 
@@ -86,7 +85,7 @@ public:
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
     QString text(QAccessible::Text kind) const override
     {
-        if (kind != QAccessible::Description || !m_dialog || !area())
+        if (kind != QAccessible::Description || !inDialog(*widget()) || !area())
             return QAccessibleWidget::text(kind);
         QStringList texts;
         for (const Label *label : inReadingOrder(*area()))
@@ -98,7 +97,7 @@ public:
     relations(QAccessible::Relation match) const override
     {
         auto result = QAccessibleWidget::relations(match);
-        if ((match & QAccessible::DescriptionFor) && m_dialog && area())
+        if ((match & QAccessible::DescriptionFor) && inDialog(*widget()) && area())
             for (Label *label : inReadingOrder(*area()))
                 if (QAccessibleInterface *described = QAccessible::queryAccessibleInterface(label))
                     result.append({described, QAccessible::DescriptionFor});
@@ -130,8 +129,6 @@ private:
         }
         return all;
     }
-
-    bool m_dialog;
 };
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 6, 0)
@@ -277,7 +274,7 @@ QAccessibleInterface *labelFactory(const QString &, QObject *object)
 
 QAccessibleInterface *areaAccessible(QWidget *area)
 {
-    return new AreaAccessible(area, inDialog(*area));
+    return new AreaAccessible(area);
 }
 
 void installLabelAccessibility()
